@@ -1,0 +1,97 @@
+#include "windowlookup.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The folder of the registrations: per user, in the runtime folder when there is one.
+fs::path registryFolder()
+{
+    fs::path base;
+    if (const char *dir = std::getenv("ZELMO_WINDOWS_DIR"); dir != nullptr && *dir != '\0')
+        return dir;
+    if (const char *runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime)
+        base = runtime;
+    else
+        base = fs::temp_directory_path() / ("zelmo_dan-" + std::to_string(getuid()));
+    return base / "zelmo_dan-windows";
+}
+
+std::string readAll(int fd)
+{
+    std::string text;
+    char buffer[512];
+    ssize_t n = 0;
+    if (lseek(fd, 0, SEEK_SET) != 0)
+        return text;
+    while ((n = read(fd, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(n));
+    return text;
+}
+
+} // namespace
+
+WindowRegistration::WindowRegistration(std::string_view className, std::string_view title)
+{
+    const fs::path folder = registryFolder();
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ec);
+    m_path = (folder / (std::string(className) + "." + std::to_string(getpid()))).string();
+    m_fd = open(m_path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (m_fd < 0)
+        return;
+    if (flock(m_fd, LOCK_EX | LOCK_NB) != 0 ||
+        write(m_fd, title.data(), title.size()) != static_cast<ssize_t>(title.size())) {
+        close(m_fd);
+        m_fd = -1;
+        unlink(m_path.c_str());
+    }
+}
+
+WindowRegistration::~WindowRegistration()
+{
+    if (m_fd >= 0) {
+        unlink(m_path.c_str());
+        close(m_fd);
+    }
+}
+
+bool FindWindow(std::string_view className, std::string_view title)
+{
+    std::error_code ec;
+    const std::string prefix = std::string(className) + ".";
+    for (const auto &entry : fs::directory_iterator(registryFolder(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0 ||
+            name.find('.', prefix.size()) != std::string::npos)
+            continue;
+        const int fd = open(entry.path().c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (flock(fd, LOCK_SH | LOCK_NB) == 0) {
+            // Nobody holds it: a registration left by a process that died.
+            unlink(entry.path().c_str());
+            close(fd);
+            continue;
+        }
+        const bool match = readAll(fd) == title;
+        close(fd);
+        if (match)
+            return true;
+    }
+    return false;
+}
+
+} // namespace platform
