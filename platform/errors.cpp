@@ -7,8 +7,7 @@ namespace platform {
 
 Error::Error(ErrorKind kind, const std::string &message, int code)
     : std::runtime_error(message), m_kind(kind), m_code(code)
-{
-}
+{}
 
 std::string formatMessage(std::string_view pattern, std::string_view text)
 {

@@ -22,8 +22,7 @@ void setMessageAnswerer(MessageAnswerer answerer)
     answererSlot() = std::move(answerer);
 }
 
-MessageResult showMessage(std::string_view text, std::string_view caption,
-                          MessageButtons buttons)
+MessageResult showMessage(std::string_view text, std::string_view caption, MessageButtons buttons)
 {
     if (answererSlot())
         return answererSlot()(text, caption, buttons);
