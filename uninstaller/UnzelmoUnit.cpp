@@ -3,15 +3,21 @@
 #include "removal.h"
 
 #include "platform/errors.h"
+#include "platform/fonts.h"
 #include "platform/guard.h"
 
-#include <QFont>
-#include <QFontDatabase>
+#include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+
+// The compiled-in window icon lives in this static library; its initialiser must be called.
+static void initResources()
+{
+    Q_INIT_RESOURCE(unzelmo);
+}
 
 namespace {
 // The window's outer size (frame included) and its controls in client coordinates.
@@ -24,27 +30,11 @@ constexpr QRect progBarRect(36, 88, 389, 21);
 constexpr QRect endBtnRect(316, 128, 120, 33);
 constexpr int progressTickMs = 30;
 
-QString uiFontFamily()
-{
-    const QString preferred = QStringLiteral("ＭＳ Ｐゴシック");
-    if (QFontDatabase::families().contains(preferred))
-        return preferred;
-    return QStringLiteral("IPAPGothic");
-}
-
-QFont pixelFont(int pixelHeight, bool bold = false)
-{
-    QFont font(uiFontFamily());
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
-}
-
 QPushButton *makeButton(QWidget *parent, const QString &text, const QRect &rect)
 {
     auto *button = new QPushButton(text, parent);
     button->setGeometry(rect);
-    button->setFont(pixelFont(17));
+    button->setFont(platform::pixelFont(17));
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
     return button;
@@ -55,8 +45,10 @@ TUnzelmoForm::TUnzelmoForm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QStringLiteral("ゼルモ団 のアンインストール"));
+    initResources();
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     setFixedSize(outerSize);
-    setFont(pixelFont(15));
+    setFont(platform::pixelFont(15));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
@@ -68,7 +60,7 @@ TUnzelmoForm::TUnzelmoForm(QWidget *parent)
     Label1 = new QLabel(QStringLiteral("ゼルモ団　を完全に削除しますか　?"), this);
     Label1->setGeometry(label1Rect);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setFont(pixelFont(20, true));
+    Label1->setFont(platform::pixelFont(20, true));
 
     Label2 = new QLabel(
         QStringLiteral("削除する場合はゼルモ団を完全に終了した後で削除してください"), this);

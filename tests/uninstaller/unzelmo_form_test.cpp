@@ -1,5 +1,6 @@
 #include "installation.h"
 
+#include "platform/fonts.h"
 #include "platform/guard.h"
 #include "platform/registry.h"
 #include "uninstaller/UnzelmoUnit.h"
@@ -77,6 +78,8 @@ TEST_F(UnzelmoFormTest, OpensAsItsFormDataGivesIt)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("ゼルモ団 のアンインストール"));
     EXPECT_EQ(form->frameGeometry().size(), QSize(480, 220));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    EXPECT_FALSE(form->windowIcon().isNull());
     const Qt::WindowFlags flags = form->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
     for (Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
@@ -104,7 +107,7 @@ TEST_F(UnzelmoFormTest, OpensAsItsFormDataGivesIt)
         EXPECT_EQ(c.widget->font().pixelSize(), c.pixelHeight) << c.geometry.x();
     }
     EXPECT_TRUE(form->Label1->font().bold());
-    EXPECT_EQ(QFontInfo(form->font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(form->font()).family(), platform::uiFontFamily());
     EXPECT_EQ(form->Label1->text(), asking);
     EXPECT_EQ(form->Label2->text(),
               QStringLiteral("削除する場合はゼルモ団を完全に終了した後で削除してください"));
