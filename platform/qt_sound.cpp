@@ -55,12 +55,7 @@ QtSoundOutput::QtSoundOutput(const std::vector<std::string> &names, QString path
         voice(name);
 }
 
-QtSoundOutput::~QtSoundOutput()
-{
-    for (auto &[name, v] : m_voices)
-        if (v->sink)
-            v->sink->stop();
-}
+QtSoundOutput::~QtSoundOutput() = default;
 
 // Loads a sound on first use. A sound whose file is missing or unreadable, or for which there
 // is no audio device, gets a voice without a sink: it plays nothing.
