@@ -9,18 +9,17 @@
 #include <map>
 #include <memory>
 
-class QSoundEffect;
-
 namespace platform {
 
-// Plays "<urlPrefix><name>.wav" (by default a compiled-in resource, "qrc:/sounds/<name>.wav")
-// on the default audio output. Needs a QCoreApplication; lives on its thread.
+// Plays "<pathPrefix><name>.wav" (by default the compiled-in resource ":/sounds/<name>.wav") on
+// the default audio output, to its last sample. Needs a QCoreApplication and its event loop;
+// lives on that thread.
 class QtSoundOutput final : public SoundOutput
 {
 public:
-    // Loads the named sounds now, so that play() never waits for a file.
+    // Reads the named sounds and opens their outputs now, so that play() never waits for a file.
     explicit QtSoundOutput(const std::vector<std::string> &names,
-                           QString urlPrefix = QStringLiteral("qrc:/sounds/"));
+                           QString pathPrefix = QStringLiteral(":/sounds/"));
     ~QtSoundOutput() override;
     QtSoundOutput(const QtSoundOutput &) = delete;
     QtSoundOutput &operator=(const QtSoundOutput &) = delete;
@@ -28,11 +27,12 @@ public:
     void play(std::string_view name) override;
 
 private:
-    QSoundEffect &effect(std::string_view name);
+    struct Voice;
+    Voice *voice(std::string_view name);
 
-    QString m_urlPrefix;
-    std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> m_effects;
-    QSoundEffect *m_playing = nullptr;
+    QString m_pathPrefix;
+    std::map<std::string, std::unique_ptr<Voice>, std::less<>> m_voices;
+    Voice *m_playing = nullptr;
 };
 
 } // namespace platform
