@@ -244,3 +244,25 @@ TEST(TRegIniFile, ReadsWithADefaultAndErasesASection)
     EXPECT_FALSE(Hive(HKEY_CURRENT_USER).keyExists("Software\\zelmo_dan"));
     EXPECT_TRUE(Hive(HKEY_CURRENT_USER).keyExists("Software"));
 }
+
+TEST(Hive, AHiveThatCannotBeOpenedFailsCleanly)
+{
+    TempRegistry reg;
+    std::filesystem::create_directory(reg.file(HKEY_CURRENT_USER));
+    Hive hive(HKEY_CURRENT_USER);
+    try {
+        hive.readValue("Software", "x");
+        ADD_FAILURE() << "no error";
+    } catch (const Error &e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Registry);
+        EXPECT_NE(std::string(e.what()).find(reg.file(HKEY_CURRENT_USER).string()),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(hive.deleteKey("Software"));
+    try {
+        TRegistryIniFile(HKEY_CURRENT_USER, "Software").WriteBool("zelmo_dan", "SoundPlay", true);
+        ADD_FAILURE() << "no error";
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "キー zelmo_dan の作成に失敗しました");
+    }
+}
