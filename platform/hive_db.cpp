@@ -19,8 +19,12 @@ HiveDb::HiveDb(std::filesystem::path file, bool create) : m_file(std::move(file)
     if (create)
         flags |= SQLITE_OPEN_CREATE;
     int rc = sqlite3_open_v2(m_file.c_str(), &m_db, flags, nullptr);
-    if (rc != SQLITE_OK)
-        fail(rc, "open");
+    if (rc != SQLITE_OK) {
+        // A failed open still hands out a connection, which the destructor will not see.
+        std::string detail = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(m_db);
+        raise(m_file, rc, detail);
+    }
     sqlite3_busy_timeout(m_db, busyTimeoutMs);
     sqlite3_extended_result_codes(m_db, 1);
 }
@@ -34,7 +38,7 @@ void HiveDb::exec(const char *sql)
 {
     int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
-        fail(rc, sql);
+        fail(rc);
 }
 
 std::int64_t HiveDb::changes() const
@@ -47,23 +51,25 @@ std::int64_t HiveDb::lastInsertId() const
     return sqlite3_last_insert_rowid(m_db);
 }
 
-void HiveDb::fail(int rc, std::string_view doing) const
+void HiveDb::fail(int rc) const
 {
-    std::string detail = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+    raise(m_file, rc, sqlite3_errmsg(m_db));
+}
+
+void HiveDb::raise(const std::filesystem::path &file, int rc, const std::string &detail)
+{
     int primary = rc & 0xff;
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
-        throw BadHiveFile(m_file, detail);
+        throw BadHiveFile(file, detail);
     throw Error(ErrorKind::Registry,
-                "The registry file " + m_file.string() + " failed (" + std::string(doing) +
-                    "): " + detail,
-                rc);
+                "The registry file " + file.string() + " cannot be used: " + detail, rc);
 }
 
 Statement::Statement(HiveDb &db, const char *sql) : m_db(db)
 {
     int rc = sqlite3_prepare_v2(db.handle(), sql, -1, &m_stmt, nullptr);
     if (rc != SQLITE_OK)
-        db.fail(rc, sql);
+        db.fail(rc);
 }
 
 Statement::~Statement()
@@ -74,7 +80,7 @@ Statement::~Statement()
 Statement &Statement::bindInt(int index, std::int64_t value)
 {
     if (int rc = sqlite3_bind_int64(m_stmt, index, value); rc != SQLITE_OK)
-        m_db.fail(rc, "bind");
+        m_db.fail(rc);
     return *this;
 }
 
@@ -85,7 +91,7 @@ Statement &Statement::bindBlob(int index, std::span<const std::uint8_t> bytes)
     const void *data = bytes.empty() ? &none : bytes.data();
     if (int rc = sqlite3_bind_blob64(m_stmt, index, data, bytes.size(), SQLITE_TRANSIENT);
         rc != SQLITE_OK)
-        m_db.fail(rc, "bind");
+        m_db.fail(rc);
     return *this;
 }
 
@@ -102,7 +108,7 @@ bool Statement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    m_db.fail(rc, sqlite3_sql(m_stmt));
+    m_db.fail(rc);
 }
 
 void Statement::reset()

@@ -32,9 +32,12 @@ public:
 
     // Raises the error for a failed SQLite call: BadHiveFile for a file that is not a
     // database or is damaged, a plain registry error otherwise.
-    [[noreturn]] void fail(int rc, std::string_view doing) const;
+    [[noreturn]] void fail(int rc) const;
 
 private:
+    [[noreturn]] static void raise(const std::filesystem::path &file, int rc,
+                                   const std::string &detail);
+
     std::filesystem::path m_file;
     sqlite3 *m_db = nullptr;
 };

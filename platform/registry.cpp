@@ -1,10 +1,9 @@
 #include "registry.h"
 
 #include "hive_db.h"
+#include "key_names.h"
+#include "shell_folders.h"
 #include "system.h"
-
-#include <QByteArrayView>
-#include <QString>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -53,55 +52,9 @@ constexpr const char *deleteSubtreeKeys =
     "JOIN tree ON hive_key.parent = tree.id) "
     "DELETE FROM hive_key WHERE id IN (SELECT id FROM tree)";
 
-// The form names are compared in: Unicode case folding of UTF-8 text; names that are not
-// UTF-8 fold their ASCII letters only.
-std::string fold(std::string_view name)
-{
-    bool ascii = std::all_of(name.begin(), name.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    QByteArrayView bytes(name.data(), static_cast<qsizetype>(name.size()));
-    if (ascii || !bytes.isValidUtf8()) {
-        std::string out(name);
-        for (char &c : out)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        return out;
-    }
-    QByteArray folded = QString::fromUtf8(bytes).toCaseFolded().toUtf8();
-    return std::string(folded.constData(), static_cast<std::size_t>(folded.size()));
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return fold(a) == fold(b);
-}
-
-// The names of a key path (a leading or trailing '\' is ignored); nullopt when a name in it is
-// empty.
-std::optional<std::vector<std::string>> splitPath(std::string_view path)
-{
-    if (path.starts_with('\\'))
-        path.remove_prefix(1);
-    if (path.ends_with('\\'))
-        path.remove_suffix(1);
-    std::vector<std::string> names;
-    if (path.empty())
-        return names;
-    for (std::size_t start = 0;;) {
-        std::size_t end = path.find('\\', start);
-        std::string_view name = path.substr(start, end - start);
-        if (name.empty())
-            return std::nullopt;
-        names.emplace_back(name);
-        if (end == std::string_view::npos)
-            return names;
-        start = end + 1;
-    }
-}
-
 std::vector<std::string> validPath(std::string_view path)
 {
-    auto names = splitPath(path);
+    auto names = splitKeyPath(path);
     if (!names)
         throw Error(ErrorKind::Registry, "'" + std::string(path) + "' is not a valid key name");
     return *names;
@@ -112,44 +65,10 @@ Error missingKey(std::string_view path)
     return Error(ErrorKind::Registry, "The registry key " + std::string(path) + " does not exist");
 }
 
-// The key whose values Desktop and Programs the system supplies in HKEY_CURRENT_USER.
-constexpr std::string_view shellFolders[] = {"Software",       "Microsoft", "Windows",
-                                             "CurrentVersion", "Explorer",  "Shell Folders"};
-constexpr std::size_t shellFoldersDepth = std::size(shellFolders);
-constexpr std::string_view systemValueNames[] = {"Desktop", "Programs"};
-
-// Whether the path is the Shell Folders key or one of its ancestors, in the user's hive.
-bool onShellFoldersPath(RootKey root, const std::vector<std::string> &names)
-{
-    if (root != RootKey::CurrentUser || names.size() > shellFoldersDepth)
-        return false;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (!sameName(names[i], shellFolders[i]))
-            return false;
-    return true;
-}
-
-bool isShellFolders(RootKey root, const std::vector<std::string> &names)
-{
-    return names.size() == shellFoldersDepth && onShellFoldersPath(root, names);
-}
-
-std::optional<Value> systemValue(RootKey root, const std::vector<std::string> &names,
-                                 std::string_view name)
-{
-    if (!isShellFolders(root, names))
-        return std::nullopt;
-    if (sameName(name, "Desktop"))
-        return stringValue(desktopFolder().string());
-    if (sameName(name, "Programs"))
-        return stringValue(programsFolder().string());
-    return std::nullopt;
-}
-
 std::optional<std::int64_t> findChild(HiveDb &db, std::int64_t parent, std::string_view name)
 {
     Statement find(db, "SELECT id FROM hive_key WHERE parent = ?1 AND fold = ?2");
-    find.bindInt(1, parent).bindBlob(2, fold(name));
+    find.bindInt(1, parent).bindBlob(2, foldName(name));
     if (find.step())
         return find.integer(0);
     return std::nullopt;
@@ -272,7 +191,7 @@ void Hive::ensureSchema(HiveDb &db)
 
 bool Hive::keyExists(std::string_view path)
 {
-    auto names = splitPath(path);
+    auto names = splitKeyPath(path);
     if (!names)
         return false;
     if (names->empty() || onShellFoldersPath(m_root, *names))
@@ -297,7 +216,7 @@ void Hive::createKey(std::string_view path)
             continue;
         }
         Statement insert(db, "INSERT INTO hive_key (parent, name, fold) VALUES (?1, ?2, ?3)");
-        insert.bindInt(1, id).bindBlob(2, name).bindBlob(3, fold(name));
+        insert.bindInt(1, id).bindBlob(2, name).bindBlob(3, foldName(name));
         insert.step();
         id = db.lastInsertId();
     }
@@ -306,14 +225,14 @@ void Hive::createKey(std::string_view path)
 
 std::optional<Value> Hive::readValue(std::string_view key, std::string_view name)
 {
-    auto names = splitPath(key);
+    auto names = splitKeyPath(key);
     if (!names)
         return std::nullopt;
     if (HiveDb *db = forReading()) {
         Transaction readKey(*db, false);
         if (auto id = findKey(*db, *names)) {
             Statement read(*db, "SELECT type, data FROM hive_value WHERE key = ?1 AND fold = ?2");
-            read.bindInt(1, *id).bindBlob(2, fold(name));
+            read.bindInt(1, *id).bindBlob(2, foldName(name));
             if (read.step())
                 return Value{static_cast<std::uint32_t>(read.integer(0)), read.blob(1)};
         }
@@ -335,7 +254,7 @@ void Hive::writeValue(std::string_view key, std::string_view name, const Value &
     Statement set(*db, "INSERT INTO hive_value (key, name, fold, type, data) "
                        "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT (key, fold) "
                        "DO UPDATE SET type = excluded.type, data = excluded.data");
-    set.bindInt(1, *id).bindBlob(2, name).bindBlob(3, fold(name)).bindInt(4, v.type);
+    set.bindInt(1, *id).bindBlob(2, name).bindBlob(3, foldName(name)).bindInt(4, v.type);
     set.bindBlob(5, std::span(v.data));
     set.step();
     write.commit();
@@ -343,7 +262,7 @@ void Hive::writeValue(std::string_view key, std::string_view name, const Value &
 
 bool Hive::deleteValue(std::string_view key, std::string_view name)
 {
-    auto names = splitPath(key);
+    auto names = splitKeyPath(key);
     if (!names)
         return false;
     try {
@@ -357,7 +276,7 @@ bool Hive::deleteValue(std::string_view key, std::string_view name)
         if (!id)
             return false;
         Statement del(*db, "DELETE FROM hive_value WHERE key = ?1 AND fold = ?2");
-        del.bindInt(1, *id).bindBlob(2, fold(name));
+        del.bindInt(1, *id).bindBlob(2, foldName(name));
         del.step();
         const bool deleted = db->changes() > 0;
         write.commit();
@@ -371,7 +290,7 @@ bool Hive::deleteValue(std::string_view key, std::string_view name)
 
 bool Hive::deleteKey(std::string_view path)
 {
-    auto names = splitPath(path);
+    auto names = splitKeyPath(path);
     if (!names || names->empty())
         return false;
     try {
@@ -401,7 +320,7 @@ bool Hive::deleteKey(std::string_view path)
 
 std::vector<std::string> Hive::subKeyNames(std::string_view key)
 {
-    auto names = splitPath(key);
+    auto names = splitKeyPath(key);
     if (!names)
         return {};
     std::vector<std::pair<std::string, std::string>> found; // fold, name
@@ -414,9 +333,8 @@ std::vector<std::string> Hive::subKeyNames(std::string_view key)
                 found.emplace_back(list.blobText(0), list.blobText(1));
         }
     }
-    if (names->size() < shellFoldersDepth && onShellFoldersPath(m_root, *names)) {
-        std::string child(shellFolders[names->size()]);
-        std::pair entry(fold(child), child);
+    if (auto child = shellFoldersChild(m_root, *names)) {
+        std::pair entry(foldName(*child), *child);
         auto at = std::lower_bound(found.begin(), found.end(), entry,
                                    [](const auto &a, const auto &b) { return a.first < b.first; });
         if (at == found.end() || at->first != entry.first)
@@ -430,7 +348,7 @@ std::vector<std::string> Hive::subKeyNames(std::string_view key)
 
 std::vector<std::string> Hive::valueNames(std::string_view key)
 {
-    auto names = splitPath(key);
+    auto names = splitKeyPath(key);
     if (!names)
         return {};
     std::vector<std::string> out;
@@ -444,7 +362,7 @@ std::vector<std::string> Hive::valueNames(std::string_view key)
         }
     }
     if (isShellFolders(m_root, *names)) {
-        for (std::string_view name : systemValueNames) {
+        for (std::string_view name : systemValueNames()) {
             if (std::none_of(out.begin(), out.end(),
                              [&](const std::string &have) { return sameName(have, name); }))
                 out.emplace_back(name);
