@@ -283,8 +283,12 @@ void TOption_Form::buildHelpPage(QWidget *page)
     HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     HelpMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFile help(QStringLiteral(":/help/help.txt"));
-    if (help.open(QIODevice::ReadOnly))
-        HelpMemo->setPlainText(QString::fromUtf8(help.readAll()));
+    if (help.open(QIODevice::ReadOnly)) {
+        QString text = QString::fromUtf8(help.readAll());
+        if (text.endsWith(u'\n'))
+            text.chop(1);
+        HelpMemo->setPlainText(text);
+    }
 }
 
 void TOption_Form::buildVersionPage(QWidget *page)
