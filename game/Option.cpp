@@ -317,7 +317,6 @@ void TOption_Form::buildVersionPage(QWidget *page)
                            QStringLiteral("HomepageAddLbl"));
     for (QLabel *link : {MailAddLbl, HomepageAddLbl}) {
         link->setCursor(Qt::PointingHandCursor);
-        link->setAttribute(Qt::WA_Hover);
         link->installEventFilter(this);
     }
 }
@@ -454,6 +453,7 @@ void TOption_Form::setLinkLook(QLabel *label, bool hover)
     pal.setColor(QPalette::WindowText,
                  hover ? QColor(0, 0, 255) : palette().color(QPalette::WindowText));
     label->setPalette(pal);
+    label->adjustSize();
 }
 
 void TOption_Form::HomepageAddLblClick2()

@@ -6,6 +6,7 @@
 #include "platform/guard.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/text.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -337,6 +338,26 @@ TEST_F(Dialog, VersionPage)
     const QPixmap picture = f.VersionKeyImg->pixmap();
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(128, 53));
+}
+
+TEST_F(Dialog, EveryTextSurvivesCodePage932)
+{
+    TOption_Form &f = create();
+    QStringList texts{f.windowTitle(), f.HelpMemo->toPlainText()};
+    for (int i = 0; i < f.OptionSheet->count(); ++i)
+        texts << f.OptionSheet->tabText(i);
+    for (const QLabel *label : f.findChildren<QLabel *>())
+        texts << label->text();
+    for (const QAbstractButton *button : f.findChildren<QAbstractButton *>())
+        texts << button->text();
+    texts << f.Moji_Syurui->title();
+    for (const Category &c : categories)
+        for (std::string_view level : c.levels)
+            texts << qs(level);
+    for (const QString &text : texts) {
+        const std::u16string wide = text.toStdU16String();
+        EXPECT_EQ(platform::fromCp932(platform::toCp932(wide)), wide) << text.toStdString();
+    }
 }
 
 TEST_F(Dialog, DamagedPictureIsReportedAndTheDialogGoesOn)
