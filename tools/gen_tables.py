@@ -37,7 +37,8 @@ def main():
         for p in problems:
             print("gen_tables:", p, file=sys.stderr)
         return 1
-    text = emit.source(built, bounds)
+    versions = {p: sources.package_version(p) for p in sources.PACKAGES}
+    text = emit.source(built, bounds, versions)
     if args.check:
         same = OUTPUT.exists() and OUTPUT.read_text(encoding="utf-8") == text
         print("gen_tables: " + ("up to date" if same else f"{OUTPUT} differs"))

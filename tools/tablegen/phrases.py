@@ -2,6 +2,7 @@
 entries, the well-known ones first."""
 
 from .kana import is_hiragana, is_kanji, syllabary_key
+from .schoolkanji import YEAR_ENDS
 
 # Tags that keep an entry out: crude, slang or obsolete wording.
 UNWANTED = {"vulg", "derog", "sl", "col", "X", "arch", "obs", "obsc", "rare", "sens"}
@@ -18,6 +19,13 @@ def _joyo(kanjidic, c):
     return c in kanjidic and 1 <= kanjidic[c].grade <= 8
 
 
+def _taught(kanji):
+    """The school year (older list) a kanji is taught in; 7 for the other joyo kanji."""
+    if not kanji.school_index:
+        return 7
+    return next(y for y, end in enumerate(YEAR_ENDS, 1) if kanji.school_index <= end)
+
+
 def _variant_order(entry, index):
     h = entry.headword
     return (not entry.common, sum(c in USUALLY_KANA for c in h),
@@ -27,7 +35,7 @@ def _variant_order(entry, index):
 def ranked(entries, kanjidic, tag, accept):
     """Phrases of one tag whose headword passes accept() and whose kanji are all joyo, one
     per meaning (variants share their glosses), best known first: marked common first, then
-    those with more translations, then those of more frequent kanji."""
+    those with more translations, then those of kanji taught earlier."""
     groups = {}
     for index, e in enumerate(entries):
         if tag not in e.tags() or e.tags() & UNWANTED or not accept(e.headword):
@@ -41,10 +49,10 @@ def ranked(entries, kanjidic, tag, accept):
     for gloss, variants in groups.items():
         index, best = min(variants, key=lambda v: _variant_order(v[1], v[0]))
         kanji = [c for c in best.headword if is_kanji(c)]
-        freq = sum(kanjidic[c].frequency or 3000 for c in kanji) / len(kanji)
+        taught = sum(_taught(kanjidic[c]) for c in kanji) / len(kanji)
         translations = min(len(gloss.split("/")), 5)
         common = any(e.common for _, e in variants)
-        scored.append(((not common, -translations, freq, syllabary_key(best.reading),
+        scored.append(((not common, -translations, taught, syllabary_key(best.reading),
                         best.headword), best))
     scored.sort(key=lambda s: s[0])
     return [e for _, e in scored]

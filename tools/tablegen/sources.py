@@ -43,7 +43,6 @@ class Kanji:
     grade: int          # KANJIDIC G: 1-6 school years (2020 list), 8 joyo, 9-10 jinmeiyo, 0 none
     school_index: int   # KANJIDIC DH: position in the older school-year list, 0 when absent
     strokes: int
-    frequency: int      # KANJIDIC F: newspaper frequency rank, 0 when absent
     on: list = field(default_factory=list)    # on-yomi in katakana, in dictionary order
     kun: list = field(default_factory=list)   # kun-yomi in hiragana, okurigana dots removed
 
@@ -55,7 +54,7 @@ def read_kanjidic():
             if line.startswith("#"):
                 continue
             fields = line.split("{", 1)[0].split()
-            k = Kanji(fields[0], 0, 0, 0, 0)
+            k = Kanji(fields[0], 0, 0, 0)
             for x in fields[2:]:
                 if x in ("T1", "T2"):
                     break  # name readings follow
@@ -65,8 +64,6 @@ def read_kanjidic():
                     k.school_index = int(m.group(1))
                 elif (m := re.fullmatch(r"S(\d+)", x)) and not k.strokes:
                     k.strokes = int(m.group(1))
-                elif m := re.fullmatch(r"F(\d+)", x):
-                    k.frequency = int(m.group(1))
                 elif re.fullmatch(r"[\u30a1-\u30fa\u30fc]+", x):
                     k.on.append(x)
                 elif re.fullmatch(r"-?[\u3041-\u3096.]+-?", x):
