@@ -11,7 +11,7 @@ ROMAJI_LETTERS = set(string.ascii_uppercase) - set("LQVX") | {"-"}
 HALFWIDTH = {chr(cp) for cp in range(0xFF67, 0xFFA0)}
 TAKES_DAKUTEN = set("ｳｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾊﾋﾌﾍﾎ")
 TAKES_HANDAKUTEN = set("ﾊﾋﾌﾍﾎ")
-PUNCTUATION = set("、。，．・「」『』（）！？!?,.()「」　 ")
+PUNCTUATION = set("、。，．・「」『』（）！？!?,.() \u3000")
 
 
 class Problems(list):

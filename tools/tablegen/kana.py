@@ -23,10 +23,6 @@ def to_katakana(text):
     return "".join(chr(ord(c) + 0x60) if is_hiragana(c) else c for c in text)
 
 
-def to_hiragana(text):
-    return "".join(chr(ord(c) - 0x60) if "\u30a1" <= c <= "\u30f6" else c for c in text)
-
-
 # Full-width katakana -> half-width katakana, from the compatibility mapping of U+FF67..U+FF9D
 # (ｦ and the half-width punctuation stay out: the drills never use them).
 _HALF = {unicodedata.normalize("NFKC", chr(cp)): chr(cp) for cp in range(0xFF67, 0xFF9E)}

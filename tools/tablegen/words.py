@@ -4,7 +4,7 @@ each romaji word (JpRomajiKanjiArray)."""
 
 import re
 
-from .kana import is_hiragana, is_kanji, is_katakana, syllabary_key, to_katakana
+from .kana import is_hiragana, is_kanji, is_katakana, to_katakana
 from .schoolkanji import YEAR_ENDS
 
 # First-sense tags of entries that are no word of their own (affixes, counters, particles,
@@ -15,7 +15,7 @@ UNWANTED_FIRST = {"pref", "suf", "ctr", "prt", "conj", "aux", "aux-v", "aux-adj"
 UNWANTED_ANY = {"vulg", "derog", "sl", "col", "X", "arch", "obs", "obsc", "rare", "sens"}
 NOUN_TAGS = {"n", "n-t", "n-adv", "adj-no"}
 NUMERALS = set("一二三四五六七八九十百千万")
-_LATIN_NAME = re.compile(r"\([A-Z][a-z]+ [a-z]+")
+_LATIN_NAME = re.compile(r"\(([^()]*, )?[A-Z][a-z]+ [a-z]+( [a-z]+)?\)")
 
 
 class Word:
@@ -154,6 +154,3 @@ def pool_of(best, accept):
     texts.sort(key=lambda t: best[t].rank)
     return {t: best[t] for t in texts}
 
-
-def sort_key_reading(word):
-    return syllabary_key(word.reading)
