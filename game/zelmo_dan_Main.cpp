@@ -244,8 +244,11 @@ void Tzelmo_dan_MainForm::resizeEvent(QResizeEvent *event)
 
 void Tzelmo_dan_MainForm::TimerTimer()
 {
-    runGuarded([this] { m_core.TimerTimer(); });
-    ViewImg();
+    // A failed tick is abandoned whole, its frame included.
+    const bool ran = platform::guarded([this] { m_core.TimerTimer(); });
+    syncCaptions();
+    if (ran)
+        ViewImg();
 }
 
 void Tzelmo_dan_MainForm::ViewImg()
