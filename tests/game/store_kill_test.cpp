@@ -85,7 +85,7 @@ public:
             close(fds[0]);
             close(fds[1]);
             const char set[] = {static_cast<char>('0' + firstSet), '\0'};
-            execl(STORE_SAVE_HELPER, STORE_SAVE_HELPER, set, nullptr);
+            execl(STORE_HELPER, STORE_HELPER, "save-loop", set, nullptr);
             _exit(127);
         }
         close(fds[1]);
