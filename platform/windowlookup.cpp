@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -49,14 +50,18 @@ WindowRegistration::WindowRegistration(std::string_view className, std::string_v
     fs::create_directories(folder, ec);
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ec);
     m_path = (folder / (std::string(className) + "." + std::to_string(getpid()))).string();
-    m_fd = open(m_path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // The file is locked and written under a name that lookups skip, then renamed into place:
+    // a lookup never sees it unlocked (and takes it for a dead one) or without its title.
+    const std::string draft = m_path + ".new";
+    m_fd = open(draft.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (m_fd < 0)
         return;
     if (flock(m_fd, LOCK_EX | LOCK_NB) != 0 ||
-        write(m_fd, title.data(), title.size()) != static_cast<ssize_t>(title.size())) {
+        write(m_fd, title.data(), title.size()) != static_cast<ssize_t>(title.size()) ||
+        rename(draft.c_str(), m_path.c_str()) != 0) {
         close(m_fd);
         m_fd = -1;
-        unlink(m_path.c_str());
+        unlink(draft.c_str());
     }
 }
 
