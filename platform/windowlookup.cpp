@@ -1,5 +1,7 @@
 #include "windowlookup.h"
 
+#include "system.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -23,10 +25,14 @@ fs::path registryFolder()
     if (const char *dir = std::getenv("ZELMO_WINDOWS_DIR"); dir != nullptr && *dir != '\0')
         return dir;
     if (const char *runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime)
-        base = runtime;
+        return fs::path(runtime) / "zelmo_dan-windows";
+    // No runtime folder: the user's own cache folder, which no other user can plant files in
+    // (a shared temporary folder could hold a stand-in that blocks every start).
+    if (const char *cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/')
+        base = cache;
     else
-        base = fs::temp_directory_path() / ("zelmo_dan-" + std::to_string(getuid()));
-    return base / "zelmo_dan-windows";
+        base = platform::homeFolder() / ".cache";
+    return base / "zelmo_dan" / "windows";
 }
 
 std::string readAll(int fd)
