@@ -11,12 +11,27 @@
 
 namespace zelmo {
 
+namespace {
+// An item that takes a click anywhere in its cell, not only on its circle and caption.
+class CellRadioButton : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override
+    {
+        return rect().contains(pos) || QRadioButton::hitButton(pos);
+    }
+};
+} // namespace
+
 RadioGroup::RadioGroup(const QString &caption, const QStringList &items, int columns,
                        QWidget *parent)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this)), m_columns(columns)
 {
     for (const QString &text : items) {
-        auto *button = new QRadioButton(text, this);
+        auto *button = new CellRadioButton(text, this);
         button->installEventFilter(this);
         m_group->addButton(button, static_cast<int>(m_buttons.size()));
         m_buttons.push_back(button);

@@ -1,6 +1,7 @@
 #pragma once
-// A captioned group of radio items of which exactly one is chosen, laid out in columns. The
-// arrow keys move the choice to the next or previous item, as a click on that item would.
+// A captioned group of radio items of which exactly one is chosen, laid out in columns. A click
+// anywhere in an item's cell chooses it; the arrow keys move the choice to the next or previous
+// item, as a click on that item would.
 
 #include <QGroupBox>
 #include <QStringList>

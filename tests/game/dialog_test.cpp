@@ -397,6 +397,26 @@ TEST_F(Dialog, LevelListsFollowTheCategory)
     EXPECT_EQ(lists[9].size(), 10);
 }
 
+// As in the radio groups the players know, the whole cell of an item takes the click, also
+// right of a short caption.
+TEST_F(Dialog, AClickAnywhereInAnItemsCellChoosesIt)
+{
+    TOption_Form &f = create();
+    f.show();
+    for (int k : {8, 2, 15, 0}) {
+        QRadioButton *item = f.Moji_Syurui->button(k);
+        for (const QPoint at :
+             {QPoint(item->width() - 2, item->height() / 2), QPoint(item->width() / 2, 1)}) {
+            f.Moji_Syurui->setItemIndex(k == 0 ? 1 : 0);
+            QTest::mouseClick(item, Qt::LeftButton, {}, at);
+            EXPECT_EQ(f.category(), k) << at.x() << "," << at.y();
+            EXPECT_EQ(
+                levelItems().size(),
+                static_cast<qsizetype>(categories[static_cast<std::size_t>(k)].levels.size()));
+        }
+    }
+}
+
 TEST_F(Dialog, LevelListDropsDownAllTenItems)
 {
     TOption_Form &f = create();

@@ -2,6 +2,8 @@
 // offscreen with QTest: the button bar, booking into the live store, saving at End, start-up
 // reads and a whole game played by typing.
 
+#include "game_windows.h"
+
 #include "game/categories.h"
 #include "game/Option.h"
 #include "game/radiogroup.h"
@@ -30,6 +32,7 @@
 #include <bit>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -96,18 +99,10 @@ struct DialogVisit
     std::int32_t hazureBooked; // category 0's cumulative misses at that moment
 };
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public ::testing::Test, protected testing_support::GameWindows
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "mainwindow_test";
-        static char *argv[] = {name, nullptr};
-        if (QApplication::instance() == nullptr)
-            new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    static void SetUpTestSuite() { testing_support::ensureApplication(); }
 
     void SetUp() override
     {
@@ -123,104 +118,21 @@ protected:
         unsetenv("ZELMO_REGISTRY_DIR");
     }
 
+    // Records what the dialog showed when it opened, then runs inDialog.
+    void dialogShown() override
+    {
+        dialogs.push_back({option->OptionSheet->currentIndex(), option->JyohouBtn->isHidden(),
+                           core().GameState, store().SeikairituCounts[0].H});
+        if (inDialog)
+            inDialog();
+    }
+
     fs::path hiveFile() const { return fs::path(m_dir.path().toStdString()) / "hkcu.db"; }
 
-    // The two windows as the program makes them: the main window first, then the dialog.
-    void openWindows()
-    {
-        Tzelmo_dan_MainForm::Services services;
-        services.sound = &sound;
-        services.random = &random;
-        services.clock = &clock;
-        services.pause = [this](int ms) {
-            pauses.push_back(ms);
-            clock.advanceMs(ms);
-        };
-        services.screenSize = QSize(800, 600);
-        services.randomize = false;
-        form = std::make_unique<Tzelmo_dan_MainForm>(services);
-        form->Timer->stop();
-        option = std::make_unique<zelmo::TOption_Form>(form.get());
-        form->setOptionForm(option.get());
-        option->handOver = [this](std::int32_t hiScore, const QString &syurui,
-                                  const QString &lebel) { form->handOver(hiScore, syurui, lebel); };
-        form->show();
-    }
-
-    void closeWindows()
-    {
-        option.reset();
-        form.reset();
-    }
-
-    zelmo::GameCore &core() { return form->core(); }
-    zelmo::RecordStore &store() { return option->store(); }
-
-    void tick(int n = 1)
-    {
-        for (int i = 0; i < n; ++i) {
-            clock.advanceMs(30);
-            form->TimerTimer();
-        }
-    }
-
-    // The title phase lasts 40 ticks; the 41st enters the stopped state.
-    void passTitle() { tick(41); }
-
-    bool bulletInFlight()
-    {
-        for (int i = 1; i <= zelmo::SlotCount; ++i)
-            if (core().TamaOn[i])
-                return true;
-        return false;
-    }
-
-    // Ticks until every bullet has struck; returns the number of ticks.
-    int tickUntilBulletsLand()
-    {
-        int n = 0;
-        for (; n < 300 && bulletInFlight(); ++n)
-            tick();
-        EXPECT_FALSE(bulletInFlight());
-        return n;
-    }
-
-    // A click on a button label; a dialog it opens is recorded, then closed with OK.
-    void click(QLabel *label, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTimer::singleShot(0, option.get(), [this] {
-            if (!option->isVisible())
-                return;
-            dialogs.push_back({option->OptionSheet->currentIndex(), option->JyohouBtn->isHidden(),
-                               core().GameState, store().SeikairituCounts[0].H});
-            if (inDialog)
-                inDialog();
-            option->OkBtn->click();
-        });
-        QTest::mousePress(label, button);
-        QTest::mouseRelease(label, button);
-        QCoreApplication::processEvents();
-    }
-
-    // Types a text into the answer box and presses Enter.
-    void answer(const QString &text)
-    {
-        QTest::keyClicks(form->Edit1, text);
-        QTest::keyClick(form->Edit1, Qt::Key_Return);
-    }
-
-    static QString qs(const std::u16string &s) { return QString::fromStdU16String(s); }
-
     QTemporaryDir m_dir;
-    platform::NullSoundOutput sound;
-    zelmo::SeededRandom random{20240601};
-    platform::ManualClock clock;
-    std::vector<int> pauses;
     std::vector<std::string> errors;
     std::vector<DialogVisit> dialogs;
     std::function<void()> inDialog;
-    std::unique_ptr<Tzelmo_dan_MainForm> form;
-    std::unique_ptr<zelmo::TOption_Form> option;
 };
 
 // ---- The button bar ----
