@@ -18,6 +18,8 @@
 #include <QTime>
 #include <QTimer>
 
+#include <limits>
+
 // Registers the compiled-in pictures and sounds, which live in a static library.
 void initGameResources()
 {
@@ -150,6 +152,7 @@ void Tzelmo_dan_MainForm::buildControls()
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFont(platform::pixelFont(17, true));
+    Edit1->setMaxLength(std::numeric_limits<int>::max()); // the answer box has no length limit
     Edit1->installEventFilter(this);
     Edit1->setFocus();
 
