@@ -107,7 +107,17 @@ Tzelmo_dan_MainForm::Tzelmo_dan_MainForm(Services services, QWidget *parent)
     FormCreate();
 }
 
-Tzelmo_dan_MainForm::~Tzelmo_dan_MainForm() = default;
+Tzelmo_dan_MainForm::~Tzelmo_dan_MainForm()
+{
+    FormDestroy();
+}
+
+// Frees the off-screen bitmap; nothing is saved here (only the End button saves).
+void Tzelmo_dan_MainForm::FormDestroy()
+{
+    Timer->stop();
+    BackBitmap = QImage();
+}
 
 void Tzelmo_dan_MainForm::buildControls()
 {

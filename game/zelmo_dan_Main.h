@@ -96,6 +96,7 @@ private:
     class Host;
 
     void FormCreate();
+    void FormDestroy();
     void FormPaint();
     void FormKeyPress(QKeyEvent *event, bool &swallow);
     void buildControls();
