@@ -37,7 +37,7 @@ await() {
 
 # The leak checker runs too, apart from what system libraries keep until the end.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/.." && pwd)/lsan.supp:print_suppressions=0"
 "$game" 2>"$out/zelmo_dan.stderr" &
 pid=$!
 window_of_game() { window="$(xdotool search --name '^ゼルモ団$' 2>/dev/null | head -n1)"; [ -n "$window" ]; }
