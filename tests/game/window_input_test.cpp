@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 using testing_support::GameWindows;
 
 namespace {
@@ -37,6 +39,15 @@ protected:
         QInputMethodEvent event(preedit, {});
         event.setCommitString(commit);
         QCoreApplication::sendEvent(&box(), &event);
+    }
+    // Pastes each text and presses Enter: each is one miss and leaves the box empty.
+    void expectEachMisses(std::span<const QString> texts)
+    {
+        for (const QString &text : texts) {
+            window.pasteAnswer(text);
+            EXPECT_TRUE(box().text().isEmpty());
+        }
+        expectMisses(static_cast<int>(texts.size()));
     }
     void expectMisses(int misses)
     {
@@ -74,13 +85,7 @@ TEST_F(TypedInput, ControlCharactersCountAsThemselves)
                              QStringLiteral("\x1b"),
                              QString(QChar(0)) + QStringLiteral("abc"),
                              QStringLiteral("abc") + QChar(0)};
-    int misses = 0;
-    for (const QString &text : texts) {
-        window.pasteAnswer(text);
-        ++misses;
-        EXPECT_TRUE(box().text().isEmpty());
-    }
-    expectMisses(misses);
+    expectEachMisses(texts);
     window.pasteAnswer(QStringLiteral("abc"));
     EXPECT_TRUE(window.core().TamaOn[1]);
     window.tick();
@@ -93,13 +98,7 @@ TEST_F(TypedInput, LoneSurrogatesMissAndAWholePairHits)
     const QString texts[] = {QString(QChar(0xD800)), QString(QChar(0xDC00)),
                              QString(high),          QString(low),
                              QString(low) + high,    QStringLiteral("abc") + QChar(0xD800)};
-    int misses = 0;
-    for (const QString &text : texts) {
-        window.pasteAnswer(text);
-        ++misses;
-        EXPECT_TRUE(box().text().isEmpty());
-    }
-    expectMisses(misses);
+    expectEachMisses(texts);
     window.pasteAnswer(QString(high) + low);
     EXPECT_TRUE(window.core().TamaOn[2]);
 
