@@ -1,6 +1,5 @@
 #include "fuzz_hive.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -21,23 +20,8 @@ std::string sectionPath()
     return std::string(Key) + "\\" + Section;
 }
 
-} // namespace
-
-StoredValue decode(const std::uint8_t *data, std::size_t size)
-{
-    std::size_t at = 0;
-    auto next = [&]() -> std::uint8_t { return at < size ? data[at++] : 0; };
-    StoredValue stored;
-    const std::size_t nameLength = next() % 33u;
-    for (std::size_t i = 0; i < nameLength; ++i)
-        stored.name.push_back(static_cast<char>(next()));
-    for (int i = 0; i < 4; ++i)
-        stored.value.type |= std::uint32_t{next()} << (8 * i);
-    if (at < size)
-        stored.value.data.assign(data + at, data + size);
-    return stored;
-}
-
+// Points ZELMO_REGISTRY_DIR at a fresh temporary folder (removed at exit) and creates the
+// section there.
 void openTempHive()
 {
     // A folder in memory where there is one: every input writes a transaction.
@@ -67,24 +51,21 @@ void unstore(const StoredValue &stored)
     platform::registry::Hive(platform::HKEY_CURRENT_USER).deleteValue(sectionPath(), stored.name);
 }
 
-void fail(const std::string &what)
-{
-    // Names and texts may hold any bytes: control bytes are shown as escapes.
-    std::string shown;
-    for (char c : what) {
-        const auto byte = static_cast<unsigned char>(c);
-        char escape[8];
-        std::snprintf(escape, sizeof escape, "\\x%02x", unsigned{byte});
-        shown += byte < 0x20 || byte == 0x7f ? std::string(escape) : std::string(1, c);
-    }
-    std::fprintf(stderr, "contract broken: %s\n", shown.c_str());
-    std::abort();
-}
+} // namespace
 
-void expect(bool holds, const std::string &what)
+StoredValue decode(const std::uint8_t *data, std::size_t size)
 {
-    if (!holds)
-        fail(what);
+    std::size_t at = 0;
+    auto next = [&]() -> std::uint8_t { return at < size ? data[at++] : 0; };
+    StoredValue stored;
+    const std::size_t nameLength = next() % 33u;
+    for (std::size_t i = 0; i < nameLength; ++i)
+        stored.name.push_back(static_cast<char>(next()));
+    for (int i = 0; i < 4; ++i)
+        stored.value.type |= std::uint32_t{next()} << (8 * i);
+    if (at < size)
+        stored.value.data.assign(data + at, data + size);
+    return stored;
 }
 
 // what() is a C string: a NUL in the name ends the text there.
@@ -121,3 +102,18 @@ std::optional<std::int32_t> decimal(const std::string &text)
 }
 
 } // namespace fuzzing
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzzing::openTempHive();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const fuzzing::StoredValue stored = fuzzing::decode(data, size);
+    fuzzing::store(stored);
+    fuzzing::checkReads(stored);
+    fuzzing::unstore(stored);
+    return 0;
+}

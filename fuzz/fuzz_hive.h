@@ -1,6 +1,9 @@
 #pragma once
-// What the settings fuzz targets share: a hive in a temporary folder for the whole process, the
-// stored value a fuzzer input describes, and the checks that abort on a broken contract.
+// What the settings fuzz targets share: the fuzzer's entry points, which keep a hive in a
+// temporary folder for the whole process and store the value each input describes there for
+// checkReads; the settings error texts and the runner of one read.
+
+#include "contract.h"
 
 #include "platform/errors.h"
 #include "platform/registry.h"
@@ -25,16 +28,9 @@ struct StoredValue
 };
 StoredValue decode(const std::uint8_t *data, std::size_t size);
 
-// Points ZELMO_REGISTRY_DIR at a fresh temporary folder (removed at exit) and creates the
-// section there; call once, from LLVMFuzzerInitialize.
-void openTempHive();
-// Writes the value into the section, and deletes it again.
-void store(const StoredValue &stored);
-void unstore(const StoredValue &stored);
-
-// Reports a broken contract and aborts, which the fuzzer records as a crash with its input.
-[[noreturn]] void fail(const std::string &what);
-void expect(bool holds, const std::string &what);
+// Checks the reads of one input's value while it is stored in the section; each settings target
+// defines it. The value is deleted again afterwards.
+void checkReads(const StoredValue &stored);
 
 // The texts of the settings errors for a value name, as what() gives them.
 std::string wrongTypeText(const std::string &name);

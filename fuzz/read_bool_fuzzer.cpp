@@ -8,16 +8,8 @@
 using namespace fuzzing;
 namespace reg = platform::registry;
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+void fuzzing::checkReads(const StoredValue &stored)
 {
-    openTempHive();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
-    const StoredValue stored = decode(data, size);
-    store(stored);
     platform::TRegistryIniFile ini(platform::HKEY_CURRENT_USER, Key);
     for (bool def : {false, true}) {
         const auto asBool = attempt([&] { return ini.ReadBool(Section, stored.name, def); });
@@ -30,6 +22,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (v.type == reg::REG_SZ && !decimal(reg::stringOf(v)))
             expect(asBool.value == def, "text that is no number did not give the default");
     }
-    unstore(stored);
-    return 0;
 }

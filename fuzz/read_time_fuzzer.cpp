@@ -11,16 +11,8 @@
 using namespace fuzzing;
 namespace reg = platform::registry;
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+void fuzzing::checkReads(const StoredValue &stored)
 {
-    openTempHive();
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
-    const StoredValue stored = decode(data, size);
-    store(stored);
     platform::TRegistryIniFile ini(platform::HKEY_CURRENT_USER, Key);
     const auto got = attempt([&] { return ini.ReadTime(Section, stored.name, 0.5); });
     const reg::Value &v = stored.value;
@@ -35,6 +27,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         expect(got.value && std::bit_cast<std::uint64_t>(*got.value) == bits,
                "8 bytes read as another double");
     }
-    unstore(stored);
-    return 0;
 }

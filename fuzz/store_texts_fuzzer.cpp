@@ -2,29 +2,21 @@
 // for any double. The accuracy is "#0.00" within half a hundredth of A × 100 / (A + H), or the
 // overflow or division error; the time is H:mm:ss of the whole seconds and never fails.
 
+#include "contract.h"
+
 #include "game/store.h"
 #include "platform/errors.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <regex>
 #include <string>
 
+using fuzzing::expect;
+using fuzzing::fail;
+
 namespace {
-
-[[noreturn]] void fail(const std::string &what)
-{
-    std::fprintf(stderr, "contract broken: %s\n", what.c_str());
-    std::abort();
-}
-
-void expect(bool holds, const std::string &what)
-{
-    if (!holds)
-        fail(what);
-}
 
 std::string narrow(const std::u16string &text)
 {

@@ -265,27 +265,12 @@ bool Hive::deleteValue(std::string_view key, std::string_view name)
     auto names = splitKeyPath(key);
     if (!names)
         return false;
-    try {
-        HiveDb *db = forWriting(false);
-        if (!db)
-            return false;
-        Transaction write(*db, true);
-        if (!hasSchema(*db))
-            return false;
-        auto id = findKey(*db, *names);
-        if (!id)
-            return false;
-        Statement del(*db, "DELETE FROM hive_value WHERE key = ?1 AND fold = ?2");
-        del.bindInt(1, *id).bindBlob(2, foldName(name));
+    return deleteInKey(*names, [&](HiveDb &db, std::int64_t id) {
+        Statement del(db, "DELETE FROM hive_value WHERE key = ?1 AND fold = ?2");
+        del.bindInt(1, id).bindBlob(2, foldName(name));
         del.step();
-        const bool deleted = db->changes() > 0;
-        write.commit();
-        return deleted;
-    } catch (const BadHiveFile &) {
-        throw;
-    } catch (const Error &) {
-        return false;
-    }
+        return db.changes() > 0;
+    });
 }
 
 bool Hive::deleteKey(std::string_view path)
@@ -293,6 +278,18 @@ bool Hive::deleteKey(std::string_view path)
     auto names = splitKeyPath(path);
     if (!names || names->empty())
         return false;
+    return deleteInKey(*names, [](HiveDb &db, std::int64_t id) {
+        for (const char *sql : {deleteSubtreeValues, deleteSubtreeKeys}) {
+            Statement del(db, sql);
+            del.bindInt(1, id);
+            del.step();
+        }
+        return true;
+    });
+}
+
+bool Hive::deleteInKey(const std::vector<std::string> &names, const DeleteStep &remove)
+{
     try {
         HiveDb *db = forWriting(false);
         if (!db)
@@ -300,17 +297,12 @@ bool Hive::deleteKey(std::string_view path)
         Transaction write(*db, true);
         if (!hasSchema(*db))
             return false;
-        auto id = findKey(*db, *names);
+        auto id = findKey(*db, names);
         if (!id)
             return false;
-        Statement values(*db, deleteSubtreeValues);
-        values.bindInt(1, *id);
-        values.step();
-        Statement keys(*db, deleteSubtreeKeys);
-        keys.bindInt(1, *id);
-        keys.step();
+        const bool deleted = remove(*db, *id);
         write.commit();
-        return true;
+        return deleted;
     } catch (const BadHiveFile &) {
         throw;
     } catch (const Error &) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -96,6 +97,11 @@ private:
     HiveDb *forWriting(bool create);
     bool hasSchema(HiveDb &db);
     void ensureSchema(HiveDb &db);
+    // Deletes from the key at names in one write transaction, where the hive and the key exist:
+    // the step gets the open hive and the key's id and says whether it deleted anything. A bad
+    // hive file is raised; any other registry error makes it false.
+    using DeleteStep = std::function<bool(HiveDb &db, std::int64_t key)>;
+    bool deleteInKey(const std::vector<std::string> &names, const DeleteStep &remove);
 
     RootKey m_root;
     std::filesystem::path m_file;

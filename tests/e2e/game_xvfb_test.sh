@@ -4,6 +4,8 @@
 # CASE: window | second-copy | hiscore | screen-check. Screenshots and the game's output go to
 # SHOTS_DIR/CASE. Every wait is bounded; every process started here is ended on exit.
 set -euo pipefail
+# shellcheck source=../lib/xvfb.sh
+source "$(dirname "$0")/../lib/xvfb.sh"
 
 if [ $# -ne 4 ]; then
   echo "usage: $0 window|second-copy|hiscore|screen-check GAME REGTOOL SHOTS_DIR" >&2
@@ -24,19 +26,7 @@ export LC_ALL=C.UTF-8
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
-work="$(mktemp -d "${TMPDIR:-/tmp}/zelmo_e2e.XXXXXX")"
-started=()
-
-cleanup() {
-  local pid
-  for pid in "${started[@]}"; do
-    kill -KILL "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
+make_work
 
 fail() {
   echo "FAIL [$case_name]: $*" >&2
@@ -50,8 +40,6 @@ fail() {
   fi
   exit 1
 }
-
-now_ms() { date +%s%3N; }
 
 # Fresh, private folders for the registry, the runtime folder and the window registrations.
 fresh_env() {
@@ -70,32 +58,8 @@ start_game() {
   started+=("$game_pid")
 }
 
-# Waits up to $2 seconds for process $1 to end; its exit status goes to exit_status.
-wait_exit() {
-  local deadline=$(($(now_ms) + $2 * 1000))
-  while kill -0 "$1" 2>/dev/null; do
-    [ "$(now_ms)" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-  exit_status=0
-  wait "$1" || exit_status=$?
-}
-
-# The ids of the mapped top-level windows titled exactly $1.
-windows_named() {
-  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
-}
-
 # Waits up to $2 seconds for a mapped window titled $1; its id goes to window_id.
-wait_window() {
-  local deadline=$(($(now_ms) + $2 * 1000))
-  window_id=""
-  while [ -z "$window_id" ]; do
-    [ "$(now_ms)" -lt "$deadline" ] || return 1
-    window_id="$(windows_named "$1" | head -n 1)"
-    [ -n "$window_id" ] || sleep 0.05
-  done
-}
+wait_window() { await "$2" find_window "$1"; }
 
 # Geometry of a window as "X Y W H" (absolute upper-left corner and size).
 geometry_of() {
@@ -149,18 +113,14 @@ life_area=100x16+884+20
 category_area=120x16+20+20
 hiscore_area=128x17+432+20
 
-# Waits up to $1 seconds for the title to go and the status lines to stay; shot NAME is $2.
-wait_stopped_field() {
-  local deadline=$(($(now_ms) + $1 * 1000))
-  while :; do
-    shot "$2"
-    if [ "$(pixels "$2" "$title_area" red)" -eq 0 ] && [ "$(pixels "$2" "$life_area" green)" -gt 0 ]; then
-      return 0
-    fi
-    [ "$(now_ms)" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
+# Whether shot NAME ($1), taken now, shows the status lines without the title.
+stopped_field_shown() {
+  shot "$1"
+  [ "$(pixels "$1" "$title_area" red)" -eq 0 ] && [ "$(pixels "$1" "$life_area" green)" -gt 0 ]
 }
+
+# Waits up to $1 seconds for the title to go and the status lines to stay; shot NAME is $2.
+wait_stopped_field() { await "$1" stopped_field_shown "$2"; }
 
 case_window() {
   fresh_env
@@ -226,14 +186,10 @@ case_second_copy() {
   wait_stopped_field 10 after-kill || fail "the new copy shows no status lines"
 }
 
+no_main_window() { [ -z "$(windows_named "ゼルモ団")" ]; }
+
 # Waits up to $1 seconds until no main window is mapped.
-wait_window_gone() {
-  local deadline=$(($(now_ms) + $1 * 1000))
-  while [ -n "$(windows_named "ゼルモ団")" ]; do
-    [ "$(now_ms)" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
+wait_window_gone() { await "$1" no_main_window; }
 
 # Runs the game until the stopped field shows, shot NAME is $1, then ends it.
 stopped_field_of() {
@@ -291,39 +247,21 @@ screen_case() {
   [ -z "$(ls -A "$ZELMO_REGISTRY_DIR")" ] || fail "the registry was touched before the check"
 }
 
-# The status lines of any screen size: the category caption at (20, 20).
-wait_stopped_field_any() {
-  local deadline=$(($(now_ms) + $1 * 1000))
-  while :; do
-    shot "$2"
-    [ "$(pixels "$2" "$category_area" green)" -gt 0 ] && return 0
-    [ "$(now_ms)" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
+# Whether shot NAME ($1), taken now, shows the status lines of any screen size: the category
+# caption at (20, 20).
+any_stopped_field_shown() {
+  shot "$1"
+  [ "$(pixels "$1" "$category_area" green)" -gt 0 ]
 }
 
-# Runs case $2 inside an X server with a screen of $1, retried when the server fails to start
-# (another test may take the same display number at the same moment). The server must not reset
-# when its last client leaves: the short-lived xdotool and xwininfo clients would otherwise make
-# it reset while the game connects, and the game's connection would be refused.
-under_xvfb() {
-  local attempt rc
-  for attempt in 1 2 3; do
-    rm -f "$work/inside"
-    rc=0
-    ZELMO_E2E_INSIDE=1 ZELMO_E2E_MARK="$work/inside" \
-      xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 $1 -noreset" \
-      bash "$0" "$2" "$game" "$regtool" "$shots" || rc=$?
-    if [ -e "$work/inside" ]; then
-      return "$rc"
-    fi
-    echo "Xvfb did not start (attempt $attempt)" >&2
-  done
-  fail "Xvfb did not start"
+wait_stopped_field_any() { await "$1" any_stopped_field_shown "$2"; }
+
+# Runs case $2 inside an X server with a screen of $1.
+run_case() {
+  under_xvfb "$1" env ZELMO_E2E_INSIDE=1 bash "$0" "$2" "$game" "$regtool" "$shots"
 }
 
 if [ "${ZELMO_E2E_INSIDE:-}" = 1 ]; then
-  : >"$ZELMO_E2E_MARK"
   case "$case_name" in
     window) case_window ;;
     second-copy) case_second_copy ;;
@@ -338,11 +276,11 @@ if [ "${ZELMO_E2E_INSIDE:-}" = 1 ]; then
 fi
 
 case "$case_name" in
-  window | second-copy | hiscore) under_xvfb 1024x768x24 "$case_name" ;;
+  window | second-copy | hiscore) run_case 1024x768x24 "$case_name" ;;
   screen-check)
-    under_xvfb 800x600x24 screen-800x600
-    under_xvfb 799x600x24 screen-799x600
-    under_xvfb 800x599x24 screen-800x599
+    run_case 800x600x24 screen-800x600
+    run_case 799x600x24 screen-799x600
+    run_case 800x599x24 screen-800x599
     ;;
   *)
     echo "unknown case $case_name" >&2

@@ -9,7 +9,6 @@
 
 #include "game/categories.h"
 #include "game/radiogroup.h"
-#include "platform/guard.h"
 #include "platform/settings.h"
 #include "uninstaller/UnzelmoUnit.h"
 
@@ -72,17 +71,9 @@ class WholeRun : public ::testing::Test, protected GameWindows
 protected:
     static void SetUpTestSuite() { ensureApplication(); }
 
-    void SetUp() override
-    {
-        platform::setErrorReporter([this](const std::string &text) { errors.push_back(text); });
-        install(environment.root());
-    }
+    void SetUp() override { install(environment.root()); }
 
-    void TearDown() override
-    {
-        closeWindows();
-        platform::setErrorReporter(nullptr);
-    }
+    void TearDown() override { closeWindows(); }
 
     void dialogShown() override
     {
@@ -203,7 +194,6 @@ protected:
     }
 
     TempEnvironment environment;
-    std::vector<std::string> errors;
     std::function<void()> inDialog;
     std::array<Game, zelmo::CategoryCount> games{};
 };

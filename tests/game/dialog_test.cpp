@@ -705,12 +705,3 @@ TEST_F(Dialog, ScreenshotsOfTheFourPages)
         EXPECT_TRUE(f.grab().save(file)) << file.toStdString();
     }
 }
-
-int main(int argc, char **argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,5 +1,7 @@
 #include "game_windows.h"
 
+#include "platform/guard.h"
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -24,9 +26,15 @@ void ensureApplication()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+GameWindows::GameWindows()
+{
+    platform::setErrorReporter([this](const std::string &text) { errors.push_back(text); });
+}
+
 GameWindows::~GameWindows()
 {
     closeWindows();
+    platform::setErrorReporter(nullptr);
 }
 
 void GameWindows::openWindows(QSize screen)
@@ -63,6 +71,12 @@ void GameWindows::tick(int n)
         clock.advanceMs(30);
         form->TimerTimer();
     }
+}
+
+void GameWindows::startGame()
+{
+    passTitle();
+    click(form->StartBtnLbl);
 }
 
 bool GameWindows::bulletInFlight()
@@ -107,6 +121,12 @@ void GameWindows::answer(const QString &text)
         commit.setCommitString(text);
         QCoreApplication::sendEvent(form->Edit1, &commit);
     }
+    QTest::keyClick(form->Edit1, Qt::Key_Return);
+}
+
+void GameWindows::pasteAnswer(const QString &text)
+{
+    form->Edit1->setText(text);
     QTest::keyClick(form->Edit1, Qt::Key_Return);
 }
 

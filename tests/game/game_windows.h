@@ -1,7 +1,8 @@
 #pragma once
 // The game's two windows wired as the program wires them, with stand-ins for sound, randomness,
-// the clock and the pause, and the inputs a player gives them: button clicks (a dialog they open
-// is handed to dialogShown, then closed with OK), typed answers and timer ticks.
+// the clock and the pause, a recorder of the errors shown, and the inputs a player gives them:
+// button clicks (a dialog they open is handed to dialogShown, then closed with OK), typed or
+// pasted answers and timer ticks.
 
 #include "game/Option.h"
 #include "game/random.h"
@@ -28,7 +29,11 @@ void ensureApplication();
 class GameWindows
 {
 public:
+    // Records the errors shown from here on, in place of the message box.
+    GameWindows();
     virtual ~GameWindows();
+    GameWindows(const GameWindows &) = delete;
+    GameWindows &operator=(const GameWindows &) = delete;
 
     // The main window first, then the dialog; the main window's timer is stopped so that the
     // caller drives every tick.
@@ -42,6 +47,8 @@ public:
     void tick(int n = 1);
     // The title phase lasts 40 ticks; the 41st enters the stopped state.
     void passTitle() { tick(41); }
+    // From a fresh title into a running game.
+    void startGame();
     bool bulletInFlight();
     // Ticks until every bullet has struck; returns the number of ticks.
     int tickUntilBulletsLand();
@@ -52,6 +59,9 @@ public:
     // Types a text into the answer box as a player would, then presses Enter: ASCII by key
     // presses, any other text as one commit of an input method (QTest cannot type it).
     void answer(const QString &text);
+    // Replaces the answer box's text, as a paste does, and presses Enter in it: any text, control
+    // characters and lone surrogates too.
+    void pasteAnswer(const QString &text);
 
     static QString qs(const std::u16string &s) { return QString::fromStdU16String(s); }
 
@@ -61,6 +71,8 @@ public:
     std::vector<int> pauses;
     std::unique_ptr<Tzelmo_dan_MainForm> form;
     std::unique_ptr<zelmo::TOption_Form> option;
+    // The texts of the error messages shown so far.
+    std::vector<std::string> errors;
 
 protected:
     // Runs while the modal dialog that a click opened is shown.

@@ -11,7 +11,6 @@
 #include "game/zelmo_dan_Main.h"
 
 #include "platform/clock.h"
-#include "platform/guard.h"
 #include "platform/registry.h"
 #include "platform/sound.h"
 
@@ -108,13 +107,11 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         setenv("ZELMO_REGISTRY_DIR", m_dir.path().toLocal8Bit().constData(), 1);
-        platform::setErrorReporter([this](const std::string &text) { errors.push_back(text); });
     }
 
     void TearDown() override
     {
         closeWindows();
-        platform::setErrorReporter(nullptr);
         unsetenv("ZELMO_REGISTRY_DIR");
     }
 
@@ -130,7 +127,6 @@ protected:
     fs::path hiveFile() const { return fs::path(m_dir.path().toStdString()) / "hkcu.db"; }
 
     QTemporaryDir m_dir;
-    std::vector<std::string> errors;
     std::vector<DialogVisit> dialogs;
     std::function<void()> inDialog;
 };

@@ -6,10 +6,10 @@
 
 #include "platform/registry.h"
 #include "platform/settings.h"
+#include "tests/platform/hive_integrity.h"
 #include "tests/platform/temp_registry.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -52,22 +52,6 @@ Contents savedContents(int set)
     testing_support::fillRecordSet(store, set);
     save(store);
     return sectionContents();
-}
-
-std::string integrityOf(const std::filesystem::path &file)
-{
-    sqlite3 *db = nullptr;
-    std::string result = "cannot open";
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        sqlite3_stmt *check = nullptr;
-        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
-        result = sqlite3_step(check) == SQLITE_ROW
-                     ? reinterpret_cast<const char *>(sqlite3_column_text(check, 0))
-                     : sqlite3_errmsg(db);
-        sqlite3_finalize(check);
-    }
-    sqlite3_close(db);
-    return result;
 }
 
 // The helper saving in a loop, with a pipe on which it reports each complete save.
@@ -153,7 +137,7 @@ TEST(StoreKilledMidSave, EveryValueIsOneSavesAndTheHiveLoads)
             ASSERT_TRUE(saver.killNow()) << "the helper ended otherwise than by SIGKILL";
         }
 
-        ASSERT_EQ(integrityOf(registry.file(HKEY_CURRENT_USER)), "ok");
+        ASSERT_EQ(integrityCheck(registry.file(HKEY_CURRENT_USER)), "ok");
         const Contents now = sectionContents();
         ASSERT_EQ(now.size(), 66u);
         for (const auto &[name, value] : now) {

@@ -2,7 +2,7 @@
 // and a composition still in progress when Enter comes. Each is judged as the box's committed
 // text, whole and code unit for code unit: no crash, no hang, no error shown.
 
-#include "game_window.h"
+#include "game_windows.h"
 
 #include "tests/platform/temp_registry.h"
 
@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::GameWindow;
+#include <span>
+
+using testing_support::GameWindows;
 
 namespace {
 
@@ -22,6 +24,7 @@ class TypedInput : public ::testing::Test
 protected:
     void SetUp() override
     {
+        window.openWindows();
         window.startGame();
         ASSERT_EQ(window.core().GameState, zelmo::PlayingState);
         for (int i = 1; i <= zelmo::SlotCount; ++i)
@@ -30,12 +33,21 @@ protected:
         window.core().MojiInput[2] = u"\U00020BB7"; // 𠮷, outside the Basic Multilingual Plane
     }
 
-    QLineEdit &box() { return *window.form().Edit1; }
+    QLineEdit &box() { return *window.form->Edit1; }
     void compose(const QString &preedit, const QString &commit = {})
     {
         QInputMethodEvent event(preedit, {});
         event.setCommitString(commit);
         QCoreApplication::sendEvent(&box(), &event);
+    }
+    // Pastes each text and presses Enter: each is one miss and leaves the box empty.
+    void expectEachMisses(std::span<const QString> texts)
+    {
+        for (const QString &text : texts) {
+            window.pasteAnswer(text);
+            EXPECT_TRUE(box().text().isEmpty());
+        }
+        expectMisses(static_cast<int>(texts.size()));
     }
     void expectMisses(int misses)
     {
@@ -46,7 +58,7 @@ protected:
     }
 
     TempRegistry registry;
-    GameWindow window;
+    GameWindows window;
 };
 
 } // namespace
@@ -59,7 +71,7 @@ TEST_F(TypedInput, AHugeTextIsOneMiss)
     expectMisses(1);
     EXPECT_TRUE(box().text().isEmpty());
     window.tick();
-    EXPECT_TRUE(window.errors().empty());
+    EXPECT_TRUE(window.errors.empty());
 }
 
 TEST_F(TypedInput, ControlCharactersCountAsThemselves)
@@ -74,17 +86,11 @@ TEST_F(TypedInput, ControlCharactersCountAsThemselves)
                              QStringLiteral("\x1b"),
                              QString(QChar(0)) + QStringLiteral("abc"),
                              QStringLiteral("abc") + QChar(0)};
-    int misses = 0;
-    for (const QString &text : texts) {
-        window.enter(text);
-        ++misses;
-        EXPECT_TRUE(box().text().isEmpty());
-    }
-    expectMisses(misses);
-    window.enter(QStringLiteral("abc"));
+    expectEachMisses(texts);
+    window.pasteAnswer(QStringLiteral("abc"));
     EXPECT_TRUE(window.core().TamaOn[1]);
     window.tick();
-    EXPECT_TRUE(window.errors().empty());
+    EXPECT_TRUE(window.errors.empty());
 }
 
 TEST_F(TypedInput, LoneSurrogatesMissAndAWholePairHits)
@@ -93,21 +99,15 @@ TEST_F(TypedInput, LoneSurrogatesMissAndAWholePairHits)
     const QString texts[] = {QString(QChar(0xD800)), QString(QChar(0xDC00)),
                              QString(high),          QString(low),
                              QString(low) + high,    QStringLiteral("abc") + QChar(0xD800)};
-    int misses = 0;
-    for (const QString &text : texts) {
-        window.enter(text);
-        ++misses;
-        EXPECT_TRUE(box().text().isEmpty());
-    }
-    expectMisses(misses);
-    window.enter(QString(high) + low);
+    expectEachMisses(texts);
+    window.pasteAnswer(QString(high) + low);
     EXPECT_TRUE(window.core().TamaOn[2]);
 
     // A slot text with a lone surrogate is measured and drawn like any other.
     window.core().MojiInput[3] = window.core().MojiView[3] = u"\xD800";
     window.core().MojiWidth();
     window.tick(3);
-    EXPECT_TRUE(window.errors().empty());
+    EXPECT_TRUE(window.errors.empty());
 }
 
 // The composition is not part of the box's text: Enter judges what was committed and leaves the
@@ -130,5 +130,5 @@ TEST_F(TypedInput, EnterDuringACompositionJudgesTheCommittedText)
     QTest::keyClick(&box(), Qt::Key_Return);
     EXPECT_TRUE(window.core().TamaOn[1]);
     window.tick();
-    EXPECT_TRUE(window.errors().empty());
+    EXPECT_TRUE(window.errors.empty());
 }

@@ -2,7 +2,7 @@
 // (a regular file stands in its place, which stops even root). The error is shown, the window
 // stays open in the stopped state, the hive keeps what it held, and a later End saves it all.
 
-#include "game_window.h"
+#include "game_windows.h"
 #include "record_sets.h"
 
 #include "platform/registry.h"
@@ -21,7 +21,7 @@
 #include <map>
 
 using platform::HKEY_CURRENT_USER;
-using testing_support::GameWindow;
+using testing_support::GameWindows;
 namespace fs = std::filesystem;
 namespace reg = platform::registry;
 
@@ -110,40 +110,40 @@ protected:
         before = sectionContents();
         ASSERT_EQ(before.size(), 66u);
 
-        window = std::make_unique<GameWindow>();
-        window->startGame();
-        window->enter(QStringLiteral("no target has this answer"));
+        window.openWindows();
+        window.startGame();
+        window.pasteAnswer(QStringLiteral("no target has this answer"));
     }
 
     // End fails with the text: the window stays open and stopped with the released face, and
     // the hive holds what it held.
     void expectFailedEnd(const std::string &text)
     {
-        window->click(window->form().EndBtnLbl);
-        EXPECT_EQ(window->errors(), std::vector<std::string>{text});
-        EXPECT_TRUE(window->form().isVisible());
-        EXPECT_EQ(window->core().GameState, zelmo::StoppedState);
-        EXPECT_TRUE(window->form().EndBtnOffImg->isVisible());
-        EXPECT_FALSE(window->form().EndBtnOnImg->isVisible());
+        window.click(window.form->EndBtnLbl);
+        EXPECT_EQ(window.errors, std::vector<std::string>{text});
+        EXPECT_TRUE(window.form->isVisible());
+        EXPECT_EQ(window.core().GameState, zelmo::StoppedState);
+        EXPECT_TRUE(window.form->EndBtnOffImg->isVisible());
+        EXPECT_FALSE(window.form->EndBtnOnImg->isVisible());
     }
 
     // Once the save can write, End saves the game played and closes the window.
     void expectEndSaves()
     {
         EXPECT_EQ(sectionContents(), before);
-        window->click(window->form().EndBtnLbl);
-        EXPECT_EQ(window->errors().size(), 1u);
-        EXPECT_FALSE(window->form().isVisible());
+        window.click(window.form->EndBtnLbl);
+        EXPECT_EQ(window.errors.size(), 1u);
+        EXPECT_FALSE(window.form->isVisible());
         zelmo::RecordStore reloaded;
         platform::TRegistryIniFile ini(HKEY_CURRENT_USER, "Software");
         ASSERT_NO_THROW(reloaded.load(ini));
-        EXPECT_EQ(reloaded.SeikairituCounts[0].H, window->option().store().SeikairituCounts[0].H);
+        EXPECT_EQ(reloaded.SeikairituCounts[0].H, window.option->store().SeikairituCounts[0].H);
         EXPECT_EQ(reloaded.SeikairituCounts[0].H, 100 + 1);
     }
 
     TempRegistry registry;
     std::map<std::string, reg::Value> before;
-    std::unique_ptr<GameWindow> window;
+    GameWindows window;
 };
 
 } // namespace
@@ -159,7 +159,7 @@ TEST_F(SaveFails, OnAFullDisk)
     expectFailedEnd("'SeikairituRomajiKiso_H' の設定に失敗しました");
     disk.makeRoom();
     expectEndSaves();
-    window.reset();
+    window.closeWindows();
 }
 
 TEST_F(SaveFails, WhenTheSettingsFolderIsAFile)

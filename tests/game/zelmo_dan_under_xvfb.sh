@@ -4,17 +4,17 @@
 # sanitizer report, and leave the game it played in the registry.
 #   zelmo_dan_under_xvfb.sh <zelmo_dan> <store_helper> <folder for the program's error output>
 set -euo pipefail
+tests="$(cd "$(dirname "$0")/.." && pwd)"
+# shellcheck source=../lib/xvfb.sh
+source "$tests/lib/xvfb.sh"
 
 if [ "${1:-}" != "--inside" ]; then
     game="$1" helper="$2" out="$3"
-    work="$(mktemp -d)"
-    trap 'rm -rf "$work"' EXIT
-    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-    export XDG_DATA_HOME="$work/home/.local/share" ZELMO_REGISTRY_DIR="$work/registry"
+    private_home
     export ZELMO_WINDOWS_DIR="$work/windows"
-    mkdir -p "$HOME" "$ZELMO_REGISTRY_DIR" "$ZELMO_WINDOWS_DIR" "$out"
+    mkdir -p "$ZELMO_WINDOWS_DIR" "$out"
     unset QT_QPA_PLATFORM
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$game" "$out" "$work"
+    under_xvfb 1024x768x24 "$0" --inside "$game" "$out" "$work"
     records="$("$helper" show 0)"
     echo "records of the first category: $records"
     read -r best hits misses time <<<"$records"
@@ -25,23 +25,13 @@ fi
 game="$2" out="$3" work="$4"
 height=768
 
-# Waits up to thirty seconds for a condition, checking every tenth of a second.
-await() {
-    for _ in $(seq 300); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    echo "gave up waiting for: $*" >&2
-    return 1
-}
-
 # The leak checker runs too, apart from what system libraries keep until the end.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$tests/lsan.supp:print_suppressions=0"
 "$game" 2>"$out/zelmo_dan.stderr" &
 pid=$!
-window_of_game() { window="$(xdotool search --name '^ゼルモ団$' 2>/dev/null | head -n1)"; [ -n "$window" ]; }
-await window_of_game
+started+=("$pid")
+await 30 find_window "ゼルモ団"
 
 # The title is drawn across the middle of the field for its first 40 ticks, then cleared.
 middle_lit() {
@@ -49,21 +39,18 @@ middle_lit() {
     [ "$(convert "$work/now.png" -crop 1024x80+0+300 -format '%[fx:maxima.intensity>0.2]' info:)" = 1 ]
 }
 middle_dark() { ! middle_lit; }
-await middle_lit
-await middle_dark
+await 30 middle_lit
+await 30 middle_dark
 
 xdotool mousemove 86 $((height - 52 + 17)) click 1
 xdotool type --delay 30 "zzzzz"
 xdotool key Return
 xdotool mousemove $((164 + 50)) $((height - 52 + 17)) click 1
 
-exited() { ! kill -0 "$pid" 2>/dev/null; }
-await exited
-status=0
-wait "$pid" || status=$?
+wait_exit "$pid" 30
 cat "$out/zelmo_dan.stderr" >&2
-if [ "$status" != 0 ]; then
-    echo "zelmo_dan ended with status $status" >&2
+if [ "$exit_status" != 0 ]; then
+    echo "zelmo_dan ended with status $exit_status" >&2
     exit 1
 fi
 if grep -E -q 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: .*Sanitizer' \

@@ -1,8 +1,8 @@
+#include "hive_integrity.h"
 #include "platform/registry.h"
 #include "temp_registry.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -74,22 +74,6 @@ std::pair<int, std::string> runHelper(const std::vector<std::string> &args)
     Child child = spawn(args);
     std::string out = readAll(child.out);
     return {finish(child), out};
-}
-
-std::string integrityCheck(const std::filesystem::path &file)
-{
-    sqlite3 *db = nullptr;
-    std::string result = "cannot open";
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        sqlite3_stmt *stmt = nullptr;
-        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr);
-        result = sqlite3_step(stmt) == SQLITE_ROW
-                     ? reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0))
-                     : sqlite3_errmsg(db);
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
-    return result;
 }
 
 // The round number a churned value holds; every one of its words must be that number.

@@ -30,6 +30,14 @@ Value timeValue(double days)
     return binaryValue(bytes);
 }
 
+// Stores the value in the section, which is created first.
+void storeInSection(const std::string &name, const Value &v)
+{
+    Hive hive(HKEY_CURRENT_USER);
+    hive.createKey(section);
+    hive.writeValue(section, name, v);
+}
+
 std::string errorOf(const std::function<void()> &f)
 {
     try {
@@ -119,11 +127,8 @@ TEST(TRegistryIniFileRead, FollowsTheValueTypeRules)
     for (const auto &c : readCases) {
         SCOPED_TRACE(c.what);
         TempRegistry reg;
-        if (c.stored) {
-            Hive hive(HKEY_CURRENT_USER);
-            hive.createKey(section);
-            hive.writeValue(section, c.storedName, *c.stored);
-        }
+        if (c.stored)
+            storeInSection(c.storedName, *c.stored);
         TRegistryIniFile ini(HKEY_CURRENT_USER, "Software");
         double got = 0;
         std::string error = errorOf([&] {
@@ -191,11 +196,8 @@ TEST(TRegistryIniFileWrite, WritesTheTypesAndCreatesTheSection)
     for (const auto &c : writeCases) {
         SCOPED_TRACE(c.what);
         TempRegistry reg;
-        if (c.before) {
-            Hive hive(HKEY_CURRENT_USER);
-            hive.createKey(section);
-            hive.writeValue(section, "HiScoreEigo", *c.before);
-        }
+        if (c.before)
+            storeInSection("HiScoreEigo", *c.before);
         TRegistryIniFile ini(HKEY_CURRENT_USER, "Software");
         c.write(ini);
         Hive hive(HKEY_CURRENT_USER);

@@ -2,6 +2,7 @@
 // copies that end or are killed while registered.
 
 #include "platform/windowlookup.h"
+#include "temp_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -23,23 +24,10 @@ constexpr const char *mainTitle = "ゼルモ団";
 class WindowLookupTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "zelmo_windows_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-        setenv("ZELMO_WINDOWS_DIR", m_dir.c_str(), 1);
-    }
-    void TearDown() override
-    {
-        unsetenv("ZELMO_WINDOWS_DIR");
-        fs::remove_all(m_dir);
-    }
-
     std::size_t registrationFiles() const
     {
         std::size_t n = 0;
-        for ([[maybe_unused]] const auto &entry : fs::directory_iterator(m_dir))
+        for ([[maybe_unused]] const auto &entry : fs::directory_iterator(m_dir.path()))
             ++n;
         return n;
     }
@@ -68,7 +56,8 @@ protected:
         return ok ? pid : -1;
     }
 
-    fs::path m_dir;
+    TempDir m_dir;
+    ScopedEnv m_env{"ZELMO_WINDOWS_DIR", m_dir.path().c_str()};
 };
 
 TEST_F(WindowLookupTest, FindsTheRegisteredWindowByClassAndTitleWhileItLives)
@@ -135,7 +124,7 @@ TEST_F(WindowLookupTest, AProcessThatEndedWithoutCleaningUpBlocksNothing)
 
 TEST_F(WindowLookupTest, AMissingFolderMeansNoWindowAndIsMadeOnRegistration)
 {
-    const fs::path nested = m_dir / "a" / "b";
+    const fs::path nested = m_dir.path() / "a" / "b";
     setenv("ZELMO_WINDOWS_DIR", nested.c_str(), 1);
     EXPECT_FALSE(platform::FindWindow(mainClass, mainTitle));
     const platform::WindowRegistration registration(mainClass, mainTitle);

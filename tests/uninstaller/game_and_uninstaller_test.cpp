@@ -6,7 +6,7 @@
 
 #include "platform/registry.h"
 #include "platform/settings.h"
-#include "tests/game/game_window.h"
+#include "tests/game/game_windows.h"
 
 #include <QLabel>
 
@@ -24,10 +24,11 @@ TEST(GameAndUninstaller, EndWritesTheKeyAgainAfterTheRemoval)
 {
     TempEnvironment environment;
     install(environment.root());
-    GameWindow window;
+    GameWindows window;
+    window.openWindows();
     ASSERT_EQ(window.core().GameHiScore, 1200);
     window.startGame();
-    window.enter(QStringLiteral("no target has this answer"));
+    window.pasteAnswer(QStringLiteral("no target has this answer"));
 
     const int status = std::system((std::string(UNZELMO_TEST_HELPER) + " remove").c_str());
     ASSERT_TRUE(WIFEXITED(status));
@@ -35,11 +36,11 @@ TEST(GameAndUninstaller, EndWritesTheKeyAgainAfterTheRemoval)
     EXPECT_FALSE(presence(environment.root()).settingsKey);
 
     window.tick(100);
-    window.enter(QStringLiteral("nor this one"));
+    window.pasteAnswer(QStringLiteral("nor this one"));
     EXPECT_EQ(window.core().GameState, zelmo::PlayingState);
-    window.click(window.form().EndBtnLbl);
-    EXPECT_TRUE(window.errors().empty());
-    EXPECT_FALSE(window.form().isVisible());
+    window.click(window.form->EndBtnLbl);
+    EXPECT_TRUE(window.errors.empty());
+    EXPECT_FALSE(window.form->isVisible());
 
     platform::registry::Hive hive(HKEY_CURRENT_USER);
     EXPECT_EQ(hive.valueNames(settingsKey).size(), 66u) << "the 66 values and no Path";
@@ -49,6 +50,6 @@ TEST(GameAndUninstaller, EndWritesTheKeyAgainAfterTheRemoval)
     ASSERT_NO_THROW(reloaded.load(ini));
     EXPECT_EQ(reloaded.hiScoreCaption(0), u"1200");
     EXPECT_EQ(reloaded.SeikairituCounts[0].H, 2);
-    EXPECT_EQ(reloaded.SeikairituCounts[0].A, window.option().store().SeikairituCounts[0].A);
-    EXPECT_EQ(reloaded.timeCaption(0), window.option().store().timeCaption(0));
+    EXPECT_EQ(reloaded.SeikairituCounts[0].A, window.option->store().SeikairituCounts[0].A);
+    EXPECT_EQ(reloaded.timeCaption(0), window.option->store().timeCaption(0));
 }

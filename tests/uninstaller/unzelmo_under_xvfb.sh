@@ -3,17 +3,16 @@
 # on "は　い", the completion awaited, a screenshot of each stage, a click on "O K", exit 0.
 #   unzelmo_under_xvfb.sh <Unzelmo> <unzelmo_test_helper> <folder for the screenshots>
 set -euo pipefail
+# shellcheck source=../lib/xvfb.sh
+source "$(dirname "$0")/../lib/xvfb.sh"
 
 if [ "${1:-}" != "--inside" ]; then
     unzelmo="$1" helper="$2" shots="$3"
-    work="$(mktemp -d)"
-    trap 'rm -rf "$work"' EXIT
-    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-    export XDG_DATA_HOME="$work/home/.local/share" ZELMO_REGISTRY_DIR="$work/registry"
-    mkdir -p "$HOME" "$ZELMO_REGISTRY_DIR" "$shots"
+    private_home
+    mkdir -p "$shots"
     "$helper" install "$work"
     unset QT_QPA_PLATFORM
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$unzelmo" "$shots" "$work"
+    under_xvfb 1024x768x24 "$0" --inside "$unzelmo" "$shots" "$work"
     presence="$("$helper" presence "$work")"
     echo "after the removal: $presence"
     expected="settings key 0, desktop shortcut 0, programs shortcut 0, folder 0, uninstall entry 0, neighbours intact 1"
@@ -24,21 +23,12 @@ fi
 unzelmo="$2" shots="$3" work="$4"
 caption="ゼルモ団 のアンインストール"
 
-# Waits up to ten seconds for a condition, checking every tenth of a second.
-await() {
-    for _ in $(seq 100); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    echo "gave up waiting for: $*" >&2
-    return 1
-}
-
 "$unzelmo" &
 pid=$!
-window_of_unzelmo() { window="$(xdotool search --name "^${caption}\$" 2>/dev/null | head -n1)"; [ -n "$window" ]; }
-await window_of_unzelmo
-await xdotool getwindowgeometry "$window" >/dev/null
+started+=("$pid")
+await 10 find_window "$caption"
+window="$window_id"
+await 10 xdotool getwindowgeometry "$window" >/dev/null
 [ "$(xdotool getwindowname "$window")" = "$caption" ]
 
 # The progress bar's last pixels take the highlight colour only once the bar is full.
@@ -49,15 +39,14 @@ bar_is_full() {
     local blue="${pixel% *}" red="${pixel#* }"
     [ $((blue - red)) -gt 60 ]
 }
-window_shown() { import -window "$window" "$work/now.png" 2>/dev/null; }
-await window_shown
+window_drawn() { import -window "$window" "$work/now.png" 2>/dev/null; }
+await 10 window_drawn
 import -window root "$shots/unzelmo_asking.png"
 
 xdotool mousemove --window "$window" 248 144 click 1
-await bar_is_full
+await 10 bar_is_full
 import -window root "$shots/unzelmo_completed.png"
 
 xdotool mousemove --window "$window" 376 144 click 1
-exited() { ! kill -0 "$pid" 2>/dev/null; }
-await exited
-wait "$pid"
+wait_exit "$pid" 10
+[ "$exit_status" = 0 ]

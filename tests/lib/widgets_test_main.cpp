@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// The window tests need one application object for the whole run.
+// The window tests need one application object for the whole run, on the offscreen platform.
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
