@@ -93,8 +93,10 @@ std::optional<ContentTable> contentTable(std::int32_t category)
     return ContentTable{table->entries, table->count};
 }
 
-void ArrayUnitInitialization() {}
+void ArrayUnitInitialization()
+{}
 
-void ArrayUnitFinalization() {}
+void ArrayUnitFinalization()
+{}
 
 } // namespace zelmo

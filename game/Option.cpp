@@ -283,8 +283,12 @@ void TOption_Form::buildHelpPage(QWidget *page)
     HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     HelpMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFile help(QStringLiteral(":/help/help.txt"));
-    if (help.open(QIODevice::ReadOnly))
-        HelpMemo->setPlainText(QString::fromUtf8(help.readAll()));
+    if (help.open(QIODevice::ReadOnly)) {
+        QString text = QString::fromUtf8(help.readAll());
+        if (text.endsWith(u'\n'))
+            text.chop(1);
+        HelpMemo->setPlainText(text);
+    }
 }
 
 void TOption_Form::buildVersionPage(QWidget *page)
@@ -313,7 +317,6 @@ void TOption_Form::buildVersionPage(QWidget *page)
                            QStringLiteral("HomepageAddLbl"));
     for (QLabel *link : {MailAddLbl, HomepageAddLbl}) {
         link->setCursor(Qt::PointingHandCursor);
-        link->setAttribute(Qt::WA_Hover);
         link->installEventFilter(this);
     }
 }
@@ -450,6 +453,7 @@ void TOption_Form::setLinkLook(QLabel *label, bool hover)
     pal.setColor(QPalette::WindowText,
                  hover ? QColor(0, 0, 255) : palette().color(QPalette::WindowText));
     label->setPalette(pal);
+    label->adjustSize();
 }
 
 void TOption_Form::HomepageAddLblClick2()

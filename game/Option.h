@@ -55,24 +55,24 @@ public:
         askReset;
 
     // Controls, by their given names.
-    QTabWidget *OptionSheet;
-    QPushButton *OkBtn;
-    QPushButton *JyohouBtn;
-    RadioGroup *Moji_Syurui;
-    QLabel *MojiLebelLbl;
-    QComboBox *Moji_Lebel;
-    QCheckBox *ArrayJyunban;
-    QCheckBox *SoundPlay;
-    QPlainTextEdit *HelpMemo;
-    QFrame *Panel1;
-    QLabel *DateLbl;
-    QLabel *MynameLbl;
-    QLabel *AppTitleVerLbl;
-    QLabel *VersionKeyImg;
-    QLabel *MailTitleLbl;
-    QLabel *MailAddLbl;
-    QLabel *HomepageTitleLbl;
-    QLabel *HomepageAddLbl;
+    QTabWidget *OptionSheet = nullptr;
+    QPushButton *OkBtn = nullptr;
+    QPushButton *JyohouBtn = nullptr;
+    RadioGroup *Moji_Syurui = nullptr;
+    QLabel *MojiLebelLbl = nullptr;
+    QComboBox *Moji_Lebel = nullptr;
+    QCheckBox *ArrayJyunban = nullptr;
+    QCheckBox *SoundPlay = nullptr;
+    QPlainTextEdit *HelpMemo = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *DateLbl = nullptr;
+    QLabel *MynameLbl = nullptr;
+    QLabel *AppTitleVerLbl = nullptr;
+    QLabel *VersionKeyImg = nullptr;
+    QLabel *MailTitleLbl = nullptr;
+    QLabel *MailAddLbl = nullptr;
+    QLabel *HomepageTitleLbl = nullptr;
+    QLabel *HomepageAddLbl = nullptr;
 
     // The records page's labels of category k (row k).
     QLabel *hiScoreLabel(int k) const;

@@ -6,7 +6,7 @@
 
 namespace zelmo::about {
 
-inline constexpr std::string_view AuthorCredit = "zelmo_dan developers";
+inline constexpr std::string_view AuthorCredit = "開発者一同";
 inline constexpr std::string_view MailAddress = "zelmo-dan@example.org";
 inline constexpr std::string_view HomepageAddress = "https://example.org/zelmo_dan/";
 

@@ -174,17 +174,21 @@ void Tzelmo_dan_MainForm::FormCreate()
             static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
 
     QSize screen = m_services.screenSize;
+    QPoint origin;
     double dpi = 96;
     if (const QScreen *primary = QGuiApplication::primaryScreen()) {
-        if (screen.isEmpty())
+        if (screen.isEmpty()) {
             screen = primary->geometry().size();
+            origin = primary->geometry().topLeft();
+        }
         dpi = primary->logicalDotsPerInch();
     }
     m_fonts = zelmo::FrameFonts::forDpi(dpi);
     runGuarded([&] { m_core.FormCreateValues(screen.width(), screen.height()); });
     BackBitmap = QImage(m_core.FieldWidth, m_core.FieldHeight, QImage::Format_RGB32);
     BackBitmap.fill(Qt::black);
-    setGeometry(QRect(QPoint(0, 0), screen));
+    // A full-screen request alone leaves a small window under a bare X server: size it too.
+    setGeometry(QRect(origin, screen));
     layoutControls();
     Timer->start();
 }
@@ -244,8 +248,11 @@ void Tzelmo_dan_MainForm::resizeEvent(QResizeEvent *event)
 
 void Tzelmo_dan_MainForm::TimerTimer()
 {
-    runGuarded([this] { m_core.TimerTimer(); });
-    ViewImg();
+    // A failed tick is abandoned whole, its frame included.
+    const bool ran = platform::guarded([this] { m_core.TimerTimer(); });
+    syncCaptions();
+    if (ran)
+        ViewImg();
 }
 
 void Tzelmo_dan_MainForm::ViewImg()

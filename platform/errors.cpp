@@ -70,9 +70,13 @@ void checkRange(std::int64_t value, std::int64_t low, std::int64_t high)
 
 std::int32_t parseInteger(std::string_view text)
 {
+    // One sign at most: from_chars takes a '-' of its own, so it must not see one after a '+'.
     std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+')
+    if (digits.starts_with('+')) {
         digits.remove_prefix(1);
+        if (digits.starts_with('-'))
+            throw invalidInteger(text);
+    }
     std::int32_t value = 0;
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())

@@ -29,7 +29,9 @@ TEST(ParseInteger, AcceptsDecimalAndRejectsTheRest)
 {
     EXPECT_EQ(parseInteger("1234"), 1234);
     EXPECT_EQ(parseInteger("-7"), -7);
-    for (const char *bad : {"", "12a", " 1", "2147483648", "1.5"}) {
+    EXPECT_EQ(parseInteger("+7"), 7);
+    EXPECT_EQ(parseInteger("-2147483648"), -2147483647 - 1);
+    for (const char *bad : {"", "12a", " 1", "2147483648", "1.5", "+-5", "+", "-", "--5"}) {
         try {
             parseInteger(bad);
             FAIL() << bad;

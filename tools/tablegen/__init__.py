@@ -1,0 +1,1 @@
+"""Builds the drill tables of ArrayUnit from dictionary data (see tools/gen_tables.py)."""
