@@ -16,14 +16,15 @@
 
 namespace {
 
-// Kanji drills at the first level, random order, no sound; measures as the main window does.
+// Four-character idioms (kanji drills, seventh level), random order, no sound; measures as the main
+// window does.
 class BenchHost final : public zelmo::GameHost
 {
 public:
     explicit BenchHost(const zelmo::FrameFonts &fonts) : m_fonts(fonts) {}
 
     std::int32_t category() const override { return zelmo::JpKanji; }
-    std::int32_t level() const override { return 0; }
+    std::int32_t level() const override { return 6; }
     bool randomOrder() const override { return true; }
     bool soundOn() const override { return false; }
     std::u16string titleText() const override { return {}; }
