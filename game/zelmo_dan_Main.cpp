@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTime>
@@ -269,7 +270,10 @@ void Tzelmo_dan_MainForm::paintEvent(QPaintEvent *)
 void Tzelmo_dan_MainForm::FormPaint()
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    // The opaque bitmap covers the field; only the client area outside it needs its black fill.
+    const QRegion outside = QRegion(rect()).subtracted(QRect(QPoint(0, 0), BackBitmap.size()));
+    for (const QRect &part : outside)
+        painter.fillRect(part, Qt::black);
     painter.drawImage(0, 0, BackBitmap);
 }
 
