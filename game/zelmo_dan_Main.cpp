@@ -160,8 +160,11 @@ void Tzelmo_dan_MainForm::buildControls()
     Timer->setInterval(30);
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
 
-    m_bullets.main = QImage(QStringLiteral(":/images/TamaMainImg.png"));
-    m_bullets.back = QImage(QStringLiteral(":/images/TamaBackImg.png"));
+    // In the field's own pixel format, so that drawing a bullet needs no conversion.
+    m_bullets.main =
+        QImage(QStringLiteral(":/images/TamaMainImg.png")).convertToFormat(QImage::Format_RGB32);
+    m_bullets.back =
+        QImage(QStringLiteral(":/images/TamaBackImg.png")).convertToFormat(QImage::Format_RGB32);
 }
 
 void Tzelmo_dan_MainForm::FormCreate()
@@ -258,8 +261,14 @@ void Tzelmo_dan_MainForm::TimerTimer()
 
 void Tzelmo_dan_MainForm::ViewImg()
 {
-    zelmo::drawFrame(BackBitmap, m_core, m_fonts, m_bullets, GameOverLbl->pos());
-    repaint(0, 0, BackBitmap.width(), BackBitmap.height());
+    // Only what the last frame drew is cleared and only what changed is copied to the window;
+    // the rest of the field is black in the bitmap and on the screen alike.
+    const QRegion *stale = m_lastDrawn ? &*m_lastDrawn : nullptr;
+    const QRegion drawn =
+        zelmo::drawFrame(BackBitmap, m_core, m_fonts, m_bullets, GameOverLbl->pos(), stale);
+    const QRegion changed = stale ? drawn.united(*stale) : QRegion(BackBitmap.rect());
+    m_lastDrawn = drawn;
+    repaint(changed);
 }
 
 void Tzelmo_dan_MainForm::paintEvent(QPaintEvent *)

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -112,6 +113,8 @@ private:
     zelmo::GameCore m_core;
     zelmo::TOption_Form *m_option = nullptr;
     QImage BackBitmap;
+    // What the last frame drew on BackBitmap; empty before the first frame.
+    std::optional<QRegion> m_lastDrawn;
     zelmo::FrameFonts m_fonts;
     zelmo::BulletImages m_bullets;
 };
