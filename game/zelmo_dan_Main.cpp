@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
@@ -271,19 +272,24 @@ void Tzelmo_dan_MainForm::ViewImg()
     repaint(changed);
 }
 
-void Tzelmo_dan_MainForm::paintEvent(QPaintEvent *)
+void Tzelmo_dan_MainForm::paintEvent(QPaintEvent *event)
 {
-    FormPaint();
+    FormPaint(event->region());
 }
 
-void Tzelmo_dan_MainForm::FormPaint()
+void Tzelmo_dan_MainForm::FormPaint(const QRegion &area)
 {
     QPainter painter(this);
+    const QRect field = BackBitmap.rect();
     // The opaque bitmap covers the field; only the client area outside it needs its black fill.
-    const QRegion outside = QRegion(rect()).subtracted(QRect(QPoint(0, 0), BackBitmap.size()));
-    for (const QRect &part : outside)
+    for (const QRect &part : area.subtracted(field))
         painter.fillRect(part, Qt::black);
-    painter.drawImage(0, 0, BackBitmap);
+    // One copy per rectangle under a plain rectangular clip: a copy under a clip of many
+    // rectangles makes the raster engine hand its rows to worker threads on every tick.
+    for (const QRect &part : area.intersected(field)) {
+        painter.setClipRect(part);
+        painter.drawImage(part.topLeft(), BackBitmap, part);
+    }
 }
 
 bool Tzelmo_dan_MainForm::eventFilter(QObject *watched, QEvent *event)

@@ -97,7 +97,7 @@ private:
     class Host;
 
     void FormCreate();
-    void FormPaint();
+    void FormPaint(const QRegion &area);
     void FormKeyPress(QKeyEvent *event, bool &swallow);
     void buildControls();
     void layoutControls();
