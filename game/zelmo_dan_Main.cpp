@@ -264,10 +264,9 @@ void Tzelmo_dan_MainForm::ViewImg()
 {
     // Only what the last frame drew is cleared and only what changed is copied to the window;
     // the rest of the field is black in the bitmap and on the screen alike.
-    const QRegion *stale = m_lastDrawn ? &*m_lastDrawn : nullptr;
     const QRegion drawn =
-        zelmo::drawFrame(BackBitmap, m_core, m_fonts, m_bullets, GameOverLbl->pos(), stale);
-    const QRegion changed = stale ? drawn.united(*stale) : QRegion(BackBitmap.rect());
+        zelmo::drawFrame(BackBitmap, m_core, m_fonts, m_bullets, GameOverLbl->pos(), &m_lastDrawn);
+    const QRegion changed = drawn.united(m_lastDrawn);
     m_lastDrawn = drawn;
     repaint(changed);
 }

@@ -15,7 +15,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -113,8 +112,9 @@ private:
     zelmo::GameCore m_core;
     zelmo::TOption_Form *m_option = nullptr;
     QImage BackBitmap;
-    // What the last frame drew on BackBitmap; empty before the first frame.
-    std::optional<QRegion> m_lastDrawn;
+    // What the last frame drew on BackBitmap, outside which the bitmap is black (all of it is
+    // black when it is created, so the first frame has nothing to clear).
+    QRegion m_lastDrawn;
     zelmo::FrameFonts m_fonts;
     zelmo::BulletImages m_bullets;
 };
