@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 
 namespace zelmo {
 
@@ -28,8 +29,11 @@ struct BulletImages
 // Each destination pixel becomes source AND (NOT destination): the raster operation SRCERASE.
 void srcErase(QImage &destination, QPoint at, const QImage &source);
 
-// Clears the field, draws the bullets, the targets, the big line and the status lines.
-void drawFrame(QImage &backBitmap, const GameCore &core, const FrameFonts &fonts,
-               const BulletImages &bullets, QPoint gameOverPos);
+// Clears the field, draws the bullets, the targets, the big line and the status lines, and
+// returns the region of the bitmap that the frame may have drawn on. Given `stale`, the region
+// the previous frame on this bitmap returned, only that region is cleared: the rest is still
+// black, so the pixels are those of a full clear.
+QRegion drawFrame(QImage &backBitmap, const GameCore &core, const FrameFonts &fonts,
+                  const BulletImages &bullets, QPoint gameOverPos, const QRegion *stale = nullptr);
 
 } // namespace zelmo

@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTime>
@@ -172,8 +174,11 @@ void Tzelmo_dan_MainForm::buildControls()
     Timer->setInterval(30);
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
 
-    m_bullets.main = QImage(QStringLiteral(":/images/TamaMainImg.png"));
-    m_bullets.back = QImage(QStringLiteral(":/images/TamaBackImg.png"));
+    // In the field's own pixel format, so that drawing a bullet needs no conversion.
+    m_bullets.main =
+        QImage(QStringLiteral(":/images/TamaMainImg.png")).convertToFormat(QImage::Format_RGB32);
+    m_bullets.back =
+        QImage(QStringLiteral(":/images/TamaBackImg.png")).convertToFormat(QImage::Format_RGB32);
 }
 
 void Tzelmo_dan_MainForm::FormCreate()
@@ -270,20 +275,33 @@ void Tzelmo_dan_MainForm::TimerTimer()
 
 void Tzelmo_dan_MainForm::ViewImg()
 {
-    zelmo::drawFrame(BackBitmap, m_core, m_fonts, m_bullets, GameOverLbl->pos());
-    repaint(0, 0, BackBitmap.width(), BackBitmap.height());
+    // Only what the last frame drew is cleared and only what changed is copied to the window;
+    // the rest of the field is black in the bitmap and on the screen alike.
+    const QRegion drawn =
+        zelmo::drawFrame(BackBitmap, m_core, m_fonts, m_bullets, GameOverLbl->pos(), &m_lastDrawn);
+    const QRegion changed = drawn.united(m_lastDrawn);
+    m_lastDrawn = drawn;
+    repaint(changed);
 }
 
-void Tzelmo_dan_MainForm::paintEvent(QPaintEvent *)
+void Tzelmo_dan_MainForm::paintEvent(QPaintEvent *event)
 {
-    FormPaint();
+    FormPaint(event->region());
 }
 
-void Tzelmo_dan_MainForm::FormPaint()
+void Tzelmo_dan_MainForm::FormPaint(const QRegion &area)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.drawImage(0, 0, BackBitmap);
+    const QRect field = BackBitmap.rect();
+    // The opaque bitmap covers the field; only the client area outside it needs its black fill.
+    for (const QRect &part : area.subtracted(field))
+        painter.fillRect(part, Qt::black);
+    // One copy per rectangle under a plain rectangular clip: a copy under a clip of many
+    // rectangles makes the raster engine hand its rows to worker threads on every tick.
+    for (const QRect &part : area.intersected(field)) {
+        painter.setClipRect(part);
+        painter.drawImage(part.topLeft(), BackBitmap, part);
+    }
 }
 
 bool Tzelmo_dan_MainForm::eventFilter(QObject *watched, QEvent *event)

@@ -97,7 +97,7 @@ private:
 
     void FormCreate();
     void FormDestroy();
-    void FormPaint();
+    void FormPaint(const QRegion &area);
     void FormKeyPress(QKeyEvent *event, bool &swallow);
     void buildControls();
     void layoutControls();
@@ -113,6 +113,9 @@ private:
     zelmo::GameCore m_core;
     zelmo::TOption_Form *m_option = nullptr;
     QImage BackBitmap;
+    // What the last frame drew on BackBitmap, outside which the bitmap is black (all of it is
+    // black when it is created, so the first frame has nothing to clear).
+    QRegion m_lastDrawn;
     zelmo::FrameFonts m_fonts;
     zelmo::BulletImages m_bullets;
 };

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 using namespace zelmo;
@@ -84,14 +86,15 @@ protected:
     void draw() { drawFrame(bitmap, core, fonts, bullets, QPoint(50, 150)); }
 
     // True when no pixel of the rectangle is anything but black.
-    bool blackIn(const QRect &area) const
+    static bool blackIn(const QImage &image, const QRect &area)
     {
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                if (bitmap.pixel(x, y) != black)
+                if (image.pixel(x, y) != black)
                     return false;
         return true;
     }
+    bool blackIn(const QRect &area) const { return blackIn(bitmap, area); }
 };
 
 } // namespace
@@ -202,4 +205,47 @@ TEST_F(FrameTest, FontsTurnPointSizesIntoPixelHeightsAtTheScreensDpi)
     EXPECT_EQ(at96.bigLine.pixelSize(), 37);
     EXPECT_EQ(at96.status.pixelSize(), 13);
     EXPECT_EQ(FrameFonts::forDpi(120).target.pixelSize(), 23);
+}
+
+TEST_F(FrameTest, ClearingOnlyWhatTheLastFrameDrewGivesTheSamePixelsAsAFullClear)
+{
+    const std::u16string texts[] = {u"",         u"FGD",     u"一石二鳥", u"ｱｲｳ",
+                                    u"Wg|_()@j", u"■■■",     u"ゃ゜〜",   u"百人一首 秋の田の",
+                                    u"Ω ÅÉ ñ",   u"12 + 345"};
+    SeededRandom scene(7);
+    auto pick = [&](int n) { return scene.Random(n); };
+    QImage incremental(400, 300, QImage::Format_RGB32);
+    incremental.fill(Qt::green);
+    std::optional<QRegion> last;
+    for (int frame = 0; frame < 200; ++frame) {
+        for (int i = 1; i <= 9; ++i) {
+            core.MojiView[i] = texts[pick(10)];
+            core.MojiX[i] = pick(460) - 30;
+            core.MojiY[i] = pick(360) - 30;
+            core.TamaOn[i] = pick(3) != 0;
+            core.TamaX[i] = pick(420) - 10;
+            core.TamaY[i] = pick(330) - 15;
+        }
+        core.Life = pick(300) - 150;
+        core.Score = pick(100000);
+        core.GameHiScore = pick(100000);
+        core.SyuruiName = texts[pick(10)];
+        core.LebelName = texts[pick(10)];
+        core.GameOverCaption = pick(2) == 0 ? std::u16string() : texts[pick(10)];
+        const QPoint bigLine(pick(400) - 50, pick(300) - 20);
+
+        const QRegion drawn =
+            drawFrame(incremental, core, fonts, bullets, bigLine, last ? &*last : nullptr);
+        last = drawn;
+        drawFrame(bitmap, core, fonts, bullets, bigLine);
+        ASSERT_EQ(incremental, bitmap) << "frame " << frame;
+        // Everything outside the returned region is black.
+        QImage outside = bitmap.copy();
+        {
+            QPainter p(&outside);
+            p.setClipRegion(drawn);
+            p.fillRect(outside.rect(), Qt::black);
+        }
+        ASSERT_TRUE(blackIn(outside, outside.rect())) << "frame " << frame;
+    }
 }

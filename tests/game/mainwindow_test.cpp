@@ -15,6 +15,7 @@
 #include "platform/sound.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -548,3 +549,28 @@ TEST_F(MainWindowTest, AWholeGameTypedIntoTheAnswerBoxReachesTheRecordsOfTheNext
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, TheWindowShowsEveryFramesBitmapThoughEachTickCopiesOnlyWhatChanged)
+{
+    openWindows();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // The window's backing store: what the platform puts on the screen.
+    QPaintDevice *device = form->backingStore()->paintDevice();
+    ASSERT_EQ(device->devType(), QInternal::Image);
+    const auto *shown = static_cast<const QImage *>(device);
+    auto field = [&] {
+        return shown->convertToFormat(QImage::Format_RGB32).copy(form->backBitmap().rect());
+    };
+    tick(20);
+    EXPECT_EQ(field(), form->backBitmap());
+    tick(21);
+    EXPECT_EQ(field(), form->backBitmap()) << "the title line is gone";
+    click(form->StartBtnLbl);
+    for (int frame = 0; frame < 150; ++frame) {
+        if (frame % 15 == 0)
+            answer(qs(core().MojiInput[static_cast<std::size_t>(1 + frame / 15 % 3)]));
+        tick();
+        ASSERT_EQ(field(), form->backBitmap()) << "frame " << frame;
+    }
+    EXPECT_GT(core().Score, 0);
+}
