@@ -4,10 +4,8 @@
 // start button's release handler starts a game once the title has passed. Prints the mean, the
 // median, the 99th percentile and the maximum of TICKS (default 1000) intervals, in ms.
 
-#include "game/Option.h"
-#include "game/zelmo_dan_Main.h"
+#include "game/gameprogram.h"
 #include "platform/clock.h"
-#include "platform/qt_sound.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -19,7 +17,6 @@
 #include <cstring>
 #include <numeric>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -107,22 +104,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zelmo_dan"));
     initGameResources();
 
-    platform::QtSoundOutput sound({"atari", "baan", "endbaan", "hazure", "botan"});
-    zelmo::SeededRandom random;
-    platform::SteadyClock clock;
-    Tzelmo_dan_MainForm::Services services;
-    services.sound = &sound;
-    services.random = &random;
-    services.clock = &clock;
-    services.pause = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-
-    Tzelmo_dan_MainForm mainForm(services);
-    zelmo::TOption_Form optionForm(&mainForm);
-    mainForm.setOptionForm(&optionForm);
-    optionForm.handOver = [&mainForm](std::int32_t hiScore, const QString &syurui,
-                                      const QString &lebel) {
-        mainForm.handOver(hiScore, syurui, lebel);
-    };
+    GameProgram program;
+    Tzelmo_dan_MainForm &mainForm = program.mainForm();
     TickRecorder recorder(mainForm, playing, ticks);
     mainForm.Timer->installEventFilter(&recorder);
     mainForm.showFullScreen();

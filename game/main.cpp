@@ -1,18 +1,13 @@
 // ProgramMain: refuses a second copy and small screens, creates the main window and then the
 // settings dialog, and runs the message loop until the main window closes.
 
+#include "game/gameprogram.h"
 #include "game/mainlayout.h"
-#include "game/Option.h"
-#include "game/zelmo_dan_Main.h"
 #include "platform/messagebox.h"
-#include "platform/qt_sound.h"
 #include "platform/windowlookup.h"
 
 #include <QApplication>
 #include <QScreen>
-
-#include <chrono>
-#include <thread>
 
 int main(int argc, char *argv[])
 {
@@ -35,23 +30,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zelmo_dan"));
     initGameResources();
 
-    platform::QtSoundOutput sound({"atari", "baan", "endbaan", "hazure", "botan"});
-    zelmo::SeededRandom random;
-    platform::SteadyClock clock;
-    Tzelmo_dan_MainForm::Services services;
-    services.sound = &sound;
-    services.random = &random;
-    services.clock = &clock;
-    services.pause = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-
-    Tzelmo_dan_MainForm mainForm(services);
+    GameProgram program;
     const platform::WindowRegistration registration(mainClass, mainTitle);
-    zelmo::TOption_Form optionForm(&mainForm);
-    mainForm.setOptionForm(&optionForm);
-    optionForm.handOver = [&mainForm](std::int32_t hiScore, const QString &syurui,
-                                      const QString &lebel) {
-        mainForm.handOver(hiScore, syurui, lebel);
-    };
-    mainForm.showFullScreen();
+    program.mainForm().showFullScreen();
     return QApplication::exec();
 }
