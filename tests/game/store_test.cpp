@@ -106,6 +106,19 @@ protected:
     std::filesystem::path m_dir;
 };
 
+// Every category's records as a first run or a reset leaves them.
+void expectNoRecords(const RecordStore &store)
+{
+    for (int k = 0; k < CategoryCount; ++k) {
+        EXPECT_EQ(utf8(store.hiScoreCaption(k)), "0") << k;
+        EXPECT_EQ(utf8(store.accuracyCaption(k)), "0.00") << k;
+        EXPECT_EQ(utf8(store.timeCaption(k)), "0:00:00") << k;
+        EXPECT_EQ(store.timeDays(k), 0) << k;
+        EXPECT_EQ(store.SeikairituCounts[static_cast<std::size_t>(k)].A, 0) << k;
+        EXPECT_EQ(store.SeikairituCounts[static_cast<std::size_t>(k)].H, 0) << k;
+    }
+}
+
 } // namespace
 
 TEST(AccuracyText, TwoDecimalsHalvesAwayFromZero)
@@ -169,14 +182,7 @@ TEST_F(StoreOnHive, FirstRunGivesTheDefaultsAndCreatesNothing)
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(store.SoundPlay);
     EXPECT_TRUE(store.ArrayJyunban);
-    for (int k = 0; k < CategoryCount; ++k) {
-        EXPECT_EQ(utf8(store.hiScoreCaption(k)), "0");
-        EXPECT_EQ(utf8(store.accuracyCaption(k)), "0.00");
-        EXPECT_EQ(utf8(store.timeCaption(k)), "0:00:00");
-        EXPECT_EQ(store.timeDays(k), 0);
-        EXPECT_EQ(store.SeikairituCounts[static_cast<std::size_t>(k)].A, 0);
-        EXPECT_EQ(store.SeikairituCounts[static_cast<std::size_t>(k)].H, 0);
-    }
+    expectNoRecords(store);
     EXPECT_FALSE(Hive(HKEY_CURRENT_USER).keyExists(Section));
     EXPECT_FALSE(std::filesystem::exists(reg::hivePath(HKEY_CURRENT_USER)));
 }
@@ -365,13 +371,7 @@ TEST_F(StoreOnHive, ResetClearsTheRecordsInMemoryOnly)
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(store.SoundPlay);
     EXPECT_TRUE(store.ArrayJyunban);
-    for (int k = 0; k < CategoryCount; ++k) {
-        EXPECT_EQ(utf8(store.hiScoreCaption(k)), "0");
-        EXPECT_EQ(utf8(store.accuracyCaption(k)), "0.00");
-        EXPECT_EQ(utf8(store.timeCaption(k)), "0:00:00");
-        EXPECT_EQ(store.timeDays(k), 0);
-        EXPECT_EQ(store.SeikairituCounts[static_cast<std::size_t>(k)].A, 0);
-    }
+    expectNoRecords(store);
     EXPECT_EQ(get("HiScoreEigo"), reg::dwordValue(900));
 
     save(store);
